@@ -1,0 +1,7 @@
+#include "cyphers/Fibonacci.h"
+
+#include "cyphers/Cyphers.h"
+
+int32_t FibonacciRule::value(unsigned char c) {
+  return fibonacciCypher[upper(c)];
+}

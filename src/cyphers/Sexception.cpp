@@ -1,0 +1,7 @@
+#include "cyphers/Sexception.h"
+
+#include "cyphers/Cyphers.h"
+
+int32_t SexceptionRule::value(unsigned char c) {
+  return sexceptionCypher[upper(c)];
+}
