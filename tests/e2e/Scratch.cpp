@@ -1,0 +1,121 @@
+#include "e2e/Scratch.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+const char* const kWordListRelative =
+    "spellbook/DictionaryFiles/12dicts-6.0.2/International/5d+2a.txt";
+
+Scratch::Scratch() {
+  std::string pattern = (fs::temp_directory_path() / "veriglyph-e2e-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  root = pattern;
+  fs::create_directories(root + "/spellbook/Results");
+  for (char c = 'A'; c <= 'Z'; ++c) {
+    fs::create_directories(root + "/spellbook/ResultsHTML/" + std::string(1, c));
+    fs::create_directories(root + "/spellbook/ResultsHTML/" +
+                           std::string(1, static_cast<char>(c - 'A' + 'a')));
+  }
+}
+
+Scratch::~Scratch() {
+  std::error_code ignored;
+  // Folders a test made unwritable must be opened up again to be removed.
+  for (auto it = fs::recursive_directory_iterator(root, ignored);
+       it != fs::recursive_directory_iterator(); it.increment(ignored)) {
+    if (it->is_directory(ignored) && !it->is_symlink(ignored)) {
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+  }
+  fs::remove_all(root, ignored);
+}
+
+void Scratch::writeWordList(const std::vector<std::string>& entries, const std::string& lineEnd) {
+  std::string content;
+  for (const std::string& entry : entries) content += entry + lineEnd;
+  writeFile(kWordListRelative, content);
+}
+
+void Scratch::writeFile(const std::string& relative, const std::string& content) {
+  const fs::path file = at(relative);
+  fs::create_directories(file.parent_path());
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(content.data(), static_cast<std::streamsize>(content.size()));
+  if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+std::string Scratch::readFile(const std::string& relative) const {
+  std::ifstream in(at(relative), std::ios::binary);
+  if (!in) return "<missing file " + relative + ">";
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+bool Scratch::exists(const std::string& relative) const {
+  std::error_code ignored;
+  return fs::exists(fs::symlink_status(at(relative), ignored));
+}
+
+void Scratch::remove(const std::string& relative) { fs::remove_all(at(relative)); }
+
+void Scratch::makeFolder(const std::string& relative) { fs::create_directories(at(relative)); }
+
+namespace {
+
+// Reads both pipes to their end in parallel, so neither can fill up.
+std::string drain(int fd) {
+  std::string data;
+  char buffer[65536];
+  ssize_t count;
+  while ((count = read(fd, buffer, sizeof buffer)) > 0) data.append(buffer, count);
+  close(fd);
+  return data;
+}
+
+}  // namespace
+
+RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>& args) {
+  int outPipe[2], errPipe[2];
+  if (pipe(outPipe) != 0 || pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
+  const pid_t child = fork();
+  if (child < 0) throw std::runtime_error("fork failed");
+  if (child == 0) {
+    const int devNull = open("/dev/null", O_RDONLY);
+    dup2(devNull, 0);
+    dup2(outPipe[1], 1);
+    dup2(errPipe[1], 2);
+    close(outPipe[0]);
+    close(errPipe[0]);
+    if (chdir(folder.c_str()) != 0) _exit(126);
+    std::vector<char*> argv;
+    std::string program = VERIGLYPH_BINARY;
+    argv.push_back(program.data());
+    std::vector<std::string> copies(args);
+    for (std::string& arg : copies) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  close(outPipe[1]);
+  close(errPipe[1]);
+  RunResult result;
+  std::thread errReader([&] { result.err = drain(errPipe[0]); });
+  result.out = drain(outPipe[0]);
+  errReader.join();
+  int status = 0;
+  waitpid(child, &status, 0);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
