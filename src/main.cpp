@@ -122,9 +122,7 @@ enum ExitStatus { kSuccess = 0, kFailure = 1 };
 
 }  // namespace
 
-void printHelp() {
-  fputs(kHelpText, stdout);
-}
+void printHelp() { fputs(kHelpText, stdout); }
 
 void optionalNewline() {
   if (comprehensive) putchar('\n');

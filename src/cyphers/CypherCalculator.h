@@ -16,6 +16,13 @@ struct CypherTraits {
   int weight;
 };
 
+constexpr CypherTraits cypherTraits(const char* displayName, const char* label,
+                                    const char* shortSuffix, bool coloured,
+                                    std::array<const char*, 8> tags, const char* defaultTag,
+                                    int weight) {
+  return {displayName, label, shortSuffix, coloured, tags, defaultTag, weight};
+}
+
 // Value of every byte in one cypher; kSkipped marks a byte that takes no
 // part at all (no value, no term in the breakdown).
 using ByteValues = std::array<int32_t, 256>;
@@ -24,12 +31,8 @@ constexpr int32_t kSkipped = -1;
 inline unsigned char upper(unsigned char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
 }
-inline bool isLetter(unsigned char c) {
-  return upper(c) >= 'A' && upper(c) <= 'Z';
-}
-inline bool isDigit(unsigned char c) {
-  return c >= '0' && c <= '9';
-}
+inline bool isLetter(unsigned char c) { return upper(c) >= 'A' && upper(c) <= 'Z'; }
+inline bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 int walkSpell(const std::string& spell, const CypherTraits& traits, const ByteValues& values);
 void fillByteValues(ByteValues& values, int32_t (*valueOf)(unsigned char));

@@ -2,6 +2,8 @@
 
 #include "cyphers/Cyphers.h"
 
-int32_t EnglishReverseReducedRule::value(unsigned char c) {
-  return reverseReducedCypher[upper(c)];
-}
+const CypherTraits EnglishReverseReducedRule::traits =
+    cypherTraits("English Reverse-Reduced", "\033[36m  rev-red:   ", "revred", true,
+                 {"rr", "revred", "rev-red", "reverse-reduced", "reverse-reduction"}, "rev-red", 1);
+
+int32_t EnglishReverseReducedRule::value(unsigned char c) { return reverseReducedCypher[upper(c)]; }

@@ -2,6 +2,7 @@
 
 #include "cyphers/Cyphers.h"
 
-int32_t FibonacciRule::value(unsigned char c) {
-  return fibonacciCypher[upper(c)];
-}
+const CypherTraits FibonacciRule::traits = cypherTraits(
+    "Fibonacci", "\033[32m  fibonacci: ", "fib", true, {"fib", "fibonacci", "fibsym"}, "fib", 1);
+
+int32_t FibonacciRule::value(unsigned char c) { return fibonacciCypher[upper(c)]; }

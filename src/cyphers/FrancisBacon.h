@@ -3,13 +3,7 @@
 #include "cyphers/CypherCalculator.h"
 
 struct FrancisBaconRule {
-  static constexpr CypherTraits traits{"Francis Bacon",
-                                       "\033[35m  bacon:     ",
-                                       "bacon",
-                                       true,
-                                       {"bacon", "bcn", "fb", "francis-bacon", "francisbacon"},
-                                       "bacon",
-                                       1};
+  static const CypherTraits traits;
   static int32_t value(unsigned char c);
 };
 using FrancisBacon = CypherCalculator<FrancisBaconRule>;

@@ -2,6 +2,8 @@
 
 #include "cyphers/Cyphers.h"
 
-int32_t JewishRule::value(unsigned char c) {
-  return jewishCypher[upper(c)];
-}
+const CypherTraits JewishRule::traits =
+    cypherTraits("Jewish", "\033[35m  agrippa:   ", "j", true,
+                 {"j", "jew", "jewish", "agrippa", "latin"}, "j", 4);
+
+int32_t JewishRule::value(unsigned char c) { return jewishCypher[upper(c)]; }

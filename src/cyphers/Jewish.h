@@ -3,9 +3,7 @@
 #include "cyphers/CypherCalculator.h"
 
 struct JewishRule {
-  static constexpr CypherTraits traits{
-      "Jewish", "\033[35m  agrippa:   ", "j", true, {"j", "jew", "jewish", "agrippa", "latin"}, "j",
-      4};
+  static const CypherTraits traits;
   static int32_t value(unsigned char c);
 };
 using Jewish = CypherCalculator<JewishRule>;

@@ -2,6 +2,10 @@
 
 #include "cyphers/Cyphers.h"
 
-int32_t JewishReducedRule::value(unsigned char c) {
-  return jewishReducedCypher[upper(c)];
-}
+const CypherTraits JewishReducedRule::traits =
+    cypherTraits("Jewish Reduced", "\033[35m  jew-red:   ", "jr", true,
+                 {"jr", "jewred", "jew-red", "jew-reduced", "jew-reduction", "jewish-reduced",
+                  "jewish-reduction"},
+                 "jr", 1);
+
+int32_t JewishReducedRule::value(unsigned char c) { return jewishReducedCypher[upper(c)]; }

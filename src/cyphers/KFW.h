@@ -3,8 +3,7 @@
 #include "cyphers/CypherCalculator.h"
 
 struct KFWRule {
-  static constexpr CypherTraits traits{
-      "KFW", "\033[31m  kfw:       ", "kfw", true, {"kfw", "kfw-qabala", "kfw-qabalah"}, "kfw", 1};
+  static const CypherTraits traits;
   static int32_t value(unsigned char c);
 };
 using KFW = CypherCalculator<KFWRule>;

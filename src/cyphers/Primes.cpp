@@ -2,6 +2,7 @@
 
 #include "cyphers/Cyphers.h"
 
-int32_t PrimesRule::value(unsigned char c) {
-  return primesCypher[upper(c)];
-}
+const CypherTraits PrimesRule::traits = cypherTraits("Primes", "\033[33m  primes:    ", "pri", true,
+                                                     {"pri", "prime", "primes"}, "pri", 5);
+
+int32_t PrimesRule::value(unsigned char c) { return primesCypher[upper(c)]; }

@@ -3,8 +3,7 @@
 #include "cyphers/CypherCalculator.h"
 
 struct PrimesRule {
-  static constexpr CypherTraits traits{
-      "Primes", "\033[33m  primes:    ", "pri", true, {"pri", "prime", "primes"}, "pri", 5};
+  static const CypherTraits traits;
   static int32_t value(unsigned char c);
 };
 using Primes = CypherCalculator<PrimesRule>;

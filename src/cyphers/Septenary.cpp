@@ -2,6 +2,7 @@
 
 #include "cyphers/Cyphers.h"
 
-int32_t SeptenaryRule::value(unsigned char c) {
-  return septenaryCypher[upper(c)];
-}
+const CypherTraits SeptenaryRule::traits = cypherTraits(
+    "Septenary", "\033[32m  septenary: ", "sept", true, {"sept", "spt", "septenary"}, "sept", 1);
+
+int32_t SeptenaryRule::value(unsigned char c) { return septenaryCypher[upper(c)]; }

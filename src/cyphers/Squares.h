@@ -3,8 +3,7 @@
 #include "cyphers/CypherCalculator.h"
 
 struct SquaresRule {
-  static constexpr CypherTraits traits{
-      "Squares", "\033[33m  squares:   ", "sq", true, {"sq", "square", "squares"}, "sq", 3};
+  static const CypherTraits traits;
   static int32_t value(unsigned char c);
 };
 using Squares = CypherCalculator<SquaresRule>;

@@ -2,6 +2,8 @@
 
 #include "cyphers/Cyphers.h"
 
-int32_t TrigonalRule::value(unsigned char c) {
-  return trigonalCypher[upper(c)];
-}
+const CypherTraits TrigonalRule::traits =
+    cypherTraits("Trigonal", "\033[33m  trigonal:  ", "tri", true,
+                 {"tri", "tr", "trigonal", "triangular"}, "tri", 3);
+
+int32_t TrigonalRule::value(unsigned char c) { return trigonalCypher[upper(c)]; }

@@ -243,9 +243,7 @@ bool leftOutOfRoot(unsigned char c) {
   }
 }
 
-char lowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Compares text's root, lower-cased, with an already lower-cased root,
 // without building the text's root.
@@ -338,9 +336,7 @@ bool counts(int32_t spellTotal, int32_t phraseTotal) {
   return spellTotal == phraseTotal && spellTotal != 0;
 }
 
-std::string firstCharacterOf(const std::string& text) {
-  return text.substr(0, 1);
-}
+std::string firstCharacterOf(const std::string& text) { return text.substr(0, 1); }
 
 std::string reportPath(const std::string& spell) {
   if (outputHTMLPages) {

@@ -58,9 +58,7 @@ Spell::Spell(const std::string& spellText)
   noteLetters();
 }
 
-Spell::Spell(const Spell& other) {
-  copy(other);
-}
+Spell::Spell(const Spell& other) { copy(other); }
 
 Spell& Spell::operator=(const Spell& other) {
   copy(other);
