@@ -40,3 +40,7 @@ struct RunResult {
 RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>& args);
 
 extern const char* const kWordListRelative;
+
+// The content of tests/e2e/expected/<name>: expected output too long to
+// keep inline.
+std::string readExpected(const std::string& name);
