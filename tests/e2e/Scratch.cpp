@@ -55,12 +55,16 @@ void Scratch::writeFile(const std::string& relative, const std::string& content)
   if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
-std::string Scratch::readFile(const std::string& relative) const {
-  std::ifstream in(at(relative), std::ios::binary);
-  if (!in) return "<missing file " + relative + ">";
+std::string readFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "<missing file " + path + ">";
   std::ostringstream content;
   content << in.rdbuf();
   return content.str();
+}
+
+std::string Scratch::readFile(const std::string& relative) const {
+  return readFileBytes(at(relative));
 }
 
 bool Scratch::exists(const std::string& relative) const {

@@ -1,0 +1,174 @@
+// Runs every case folder under tests/e2e/cases/ through the built binary.
+//
+// A case folder holds:
+//   args      the arguments, one per line; "\n", "\r", "\t", "\\" and "\xHH"
+//             stand for the bytes they name (an empty file: no arguments)
+//   status    the exit status (0 when absent)
+//   stdout    the exact standard output
+//   given/    copied into the scratch folder before the run (links kept)
+//   wordlist  optional: the name of a shared word list in tests/e2e/fixtures/
+//   remove    optional: paths to delete from the scratch folder, one per line
+//   expect/   files the run must leave, each with exactly this content
+// Every other file of the scratch folder must be left as it was given, and
+// the run must write nothing to standard error.
+//
+// With VERIGLYPH_RECORD_CASES set in the environment, a run writes status,
+// stdout and expect/ from what the program did instead of comparing: a way
+// to start a new case, whose recorded bytes must then be read and checked.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+
+#include "e2e/Scratch.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kCasesDir = fs::path(VERIGLYPH_E2E_DIR) / "cases";
+const fs::path kFixturesDir = fs::path(VERIGLYPH_E2E_DIR) / "fixtures";
+
+std::string readAll(const fs::path& file) { return readFileBytes(file.string()); }
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> result;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    result.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return result;
+}
+
+std::string unescape(const std::string& text) {
+  std::string bytes;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      bytes += text[i];
+      continue;
+    }
+    const char code = text[++i];
+    if (code == 'n')
+      bytes += '\n';
+    else if (code == 'r')
+      bytes += '\r';
+    else if (code == 't')
+      bytes += '\t';
+    else if (code == 'x' && i + 2 < text.size()) {
+      bytes += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+      i += 2;
+    } else
+      bytes += code;
+  }
+  return bytes;
+}
+
+// Regular files and links below folder, by relative path, with their content
+// (a link's content is its target).
+std::map<std::string, std::string> snapshot(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  if (!fs::exists(folder)) return files;
+  for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator();
+       ++it) {
+    const std::string relative = fs::relative(it->path(), folder).string();
+    if (it->is_symlink()) {
+      files[relative] = "-> " + fs::read_symlink(it->path()).string();
+      it.disable_recursion_pending();
+    } else if (it->is_regular_file()) {
+      files[relative] = readAll(it->path());
+    }
+  }
+  return files;
+}
+
+void writeBytes(const fs::path& file, const std::string& content) {
+  fs::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << content;
+}
+
+void record(const fs::path& dir, const RunResult& run,
+            const std::map<std::string, std::string>& before,
+            const std::map<std::string, std::string>& after) {
+  writeBytes(dir / "stdout", run.out);
+  fs::remove(dir / "status");
+  if (run.status != 0) writeBytes(dir / "status", std::to_string(run.status) + "\n");
+  fs::remove_all(dir / "expect");
+  for (const auto& [path, content] : after) {
+    const auto old = before.find(path);
+    if (old == before.end() || old->second != content) writeBytes(dir / "expect" / path, content);
+  }
+}
+
+std::vector<std::string> caseNames() {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(kCasesDir)) {
+    if (entry.is_directory()) names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class Case : public testing::TestWithParam<std::string> {};
+
+TEST_P(Case, RunsAsExpected) {
+  const fs::path dir = kCasesDir / GetParam();
+  Scratch scratch;
+  if (fs::exists(dir / "wordlist")) {
+    const std::string name = lines(readAll(dir / "wordlist")).at(0);
+    scratch.writeFile(kWordListRelative, readAll(kFixturesDir / name));
+  }
+  if (fs::exists(dir / "given")) {
+    fs::copy(dir / "given", scratch.path(),
+             fs::copy_options::recursive | fs::copy_options::copy_symlinks |
+                 fs::copy_options::overwrite_existing);
+  }
+  if (fs::exists(dir / "remove")) {
+    for (const std::string& path : lines(readAll(dir / "remove"))) scratch.remove(path);
+  }
+  std::vector<std::string> args;
+  if (fs::exists(dir / "args")) {
+    for (const std::string& line : lines(readAll(dir / "args"))) args.push_back(unescape(line));
+  }
+  std::map<std::string, std::string> expected = snapshot(scratch.path());
+  for (const auto& [path, content] : snapshot(dir / "expect")) expected[path] = content;
+
+  const RunResult run = runVeriglyph(scratch.path(), args);
+  if (getenv("VERIGLYPH_RECORD_CASES") != nullptr) {
+    record(dir, run, expected, snapshot(scratch.path()));
+    GTEST_SKIP() << "recorded";
+  }
+
+  const int status = fs::exists(dir / "status") ? std::stoi(readAll(dir / "status")) : 0;
+  EXPECT_EQ(run.status, status);
+  EXPECT_EQ(run.out, readAll(dir / "stdout"));
+  EXPECT_EQ(run.err, "");
+  const std::map<std::string, std::string> left = snapshot(scratch.path());
+  for (const auto& [path, content] : expected) {
+    const auto found = left.find(path);
+    if (found == left.end()) {
+      ADD_FAILURE() << "missing " << path;
+    } else {
+      EXPECT_EQ(found->second, content) << "in " << path;
+    }
+  }
+  for (const auto& [path, content] : left) {
+    EXPECT_TRUE(expected.count(path)) << "unexpected file " << path << ":\n" << content;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(E2E, Case, testing::ValuesIn(caseNames()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                           std::string name = info.param;
+                           std::replace_if(
+                               name.begin(), name.end(), [](char c) { return !isalnum(c); }, '_');
+                           return name;
+                         });
+
+}  // namespace
