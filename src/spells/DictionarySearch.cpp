@@ -31,10 +31,6 @@ void Dictionary::addWord(const std::string& text) {
   words.emplace_back(text);
 }
 
-const Spell* Dictionary::getWord(uint64_t index) const {
-  return index < words.size() ? &words[index] : Spell::None;
-}
-
 bool loadDictionary(bool userSpellbook) {
   fputs("Loading dictionary file ", stdout);
   const char* path = userSpellbook ? kUserSpellbookPath : kWordListPath;
@@ -395,9 +391,10 @@ void writeListLine(FILE* file, const Spell& spell, const Spell& searchPhrase, bo
   const std::string first = firstCharacterOf(spell.text);
   const std::string folder =
       first == firstCharacterOf(searchPhrase.text) ? "" : "../" + hrefEscape(first) + "/";
-  fprintf(file, "<li>%s<a href=\"%smatch_%s.htm\">%s</a>%s</li>\n", emphasised ? "<i>" : "",
-          folder.c_str(), hrefEscape(spell.text).c_str(), htmlEscape(spell.text).c_str(),
-          emphasised ? "</i>" : "");
+  const std::string line = std::string("<li>") + (emphasised ? "<i>" : "") + "<a href=\"" + folder +
+                           "match_" + hrefEscape(spell.text) + ".htm\">" + htmlEscape(spell.text) +
+                           "</a>" + (emphasised ? "</i>" : "") + "</li>\n";
+  fputs(line.c_str(), file);
 }
 
 }  // namespace
@@ -638,8 +635,11 @@ void printMatchToScreen(const Spell& w, const Spell& q, bool first) {
   m.kfw = w.kfwValue == q.kfwValue;
 
   const DisplayForm& form = kDisplayForms[displayClass];
-  printf("%s%s%s%s%s", first ? "" : ",  ", form.open, w.text.c_str(), query ? "(?)" : "",
-         form.close);
+  if (!first) fputs(",  ", stdout);
+  fputs(form.open, stdout);
+  fwrite(w.text.data(), 1, w.text.size(), stdout);
+  if (query) fputs("(?)", stdout);
+  fputs(form.close, stdout);
   printBraceList(m, w);
 }
 

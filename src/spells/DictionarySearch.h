@@ -15,7 +15,9 @@ class Dictionary {
   void addWord(const std::string& text);
   uint64_t wordCount() const { return words.size(); }
   // The spell at index, or Spell::None past the end; never null.
-  const Spell* getWord(uint64_t index) const;
+  const Spell* getWord(uint64_t index) const {
+    return index < words.size() ? &words[index] : Spell::None;
+  }
 
  private:
   std::deque<Spell> words;  // a deque keeps every spell where it was built

@@ -1,6 +1,9 @@
 #include "spells/Spell.h"
 
+#include <array>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "Utils.h"
 #include "cyphers/Cyphers.h"
@@ -26,6 +29,22 @@ const char* const kQueryPhrases[] = {
     "is this",    "This",       "this",        "It is",       "it is",        "Is it",
     "is it",
 };
+
+// The phrases grouped by their first byte, leaving out every phrase that
+// holds another one: it can only match where that one does.
+using PhrasesByFirstByte = std::array<std::vector<std::string>, 256>;
+
+PhrasesByFirstByte essentialQueryPhrases() {
+  PhrasesByFirstByte byFirstByte;
+  for (const char* phrase : kQueryPhrases) {
+    bool holdsAnother = false;
+    for (const char* other : kQueryPhrases) {
+      holdsAnother = holdsAnother || (strcmp(phrase, other) != 0 && strstr(phrase, other));
+    }
+    if (!holdsAnother) byFirstByte[static_cast<unsigned char>(phrase[0])].push_back(phrase);
+  }
+  return byFirstByte;
+}
 
 }  // namespace
 
@@ -94,9 +113,12 @@ void Spell::copy(const Spell& other) {
 }
 
 void Spell::noteLetters() {
-  containsS = has(text, "s");
-  containsKV = has(text, "k") || has(text, "v");
-  containsCapital = ::hasCapitals(text);
+  for (char c : text) {
+    const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    containsCapital = containsCapital || lower != c;
+    containsS = containsS || lower == 's';
+    containsKV = containsKV || lower == 'k' || lower == 'v';
+  }
 }
 
 int Spell::digitalRoot() const {
@@ -108,8 +130,11 @@ int Spell::digitalRoot() const {
 }
 
 bool Spell::possibleQuery() const {
-  for (const char* phrase : kQueryPhrases) {
-    if (text.find(phrase) != std::string::npos) return true;
+  static const PhrasesByFirstByte phrases = essentialQueryPhrases();
+  for (size_t i = 0; i < text.size(); ++i) {
+    for (const std::string& phrase : phrases[static_cast<unsigned char>(text[i])]) {
+      if (text.compare(i, phrase.size(), phrase) == 0) return true;
+    }
   }
   return false;
 }
