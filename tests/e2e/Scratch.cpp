@@ -76,14 +76,6 @@ void Scratch::remove(const std::string& relative) { fs::remove_all(at(relative))
 
 void Scratch::makeFolder(const std::string& relative) { fs::create_directories(at(relative)); }
 
-std::string readExpected(const std::string& name) {
-  std::ifstream in(std::string(VERIGLYPH_EXPECTED_DIR) + "/" + name, std::ios::binary);
-  if (!in) throw std::runtime_error("missing expected output " + name);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
 namespace {
 
 // Reads both pipes to their end in parallel, so neither can fill up.

@@ -44,6 +44,3 @@ extern const char* const kWordListRelative;
 // The whole content of a file, or a note that it is missing.
 std::string readFileBytes(const std::string& path);
 
-// The content of tests/e2e/expected/<name>: expected output too long to
-// keep inline.
-std::string readExpected(const std::string& name);

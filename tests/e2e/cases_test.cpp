@@ -70,8 +70,8 @@ std::string unescape(const std::string& text) {
   return bytes;
 }
 
-// Regular files and links below folder, by relative path, with their content
-// (a link's content is its target).
+// Files, links and folders below folder, by relative path, with their
+// content (a link's content is its target).
 std::map<std::string, std::string> snapshot(const fs::path& folder) {
   std::map<std::string, std::string> files;
   if (!fs::exists(folder)) return files;
@@ -83,6 +83,8 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
       it.disable_recursion_pending();
     } else if (it->is_regular_file()) {
       files[relative] = readAll(it->path());
+    } else if (it->is_directory()) {
+      files[relative + "/"] = "(folder)";  // the program must never create one
     }
   }
   return files;
@@ -101,6 +103,7 @@ void record(const fs::path& dir, const RunResult& run,
   if (run.status != 0) writeBytes(dir / "status", std::to_string(run.status) + "\n");
   fs::remove_all(dir / "expect");
   for (const auto& [path, content] : after) {
+    if (path.back() == '/') continue;
     const auto old = before.find(path);
     if (old == before.end() || old->second != content) writeBytes(dir / "expect" / path, content);
   }
