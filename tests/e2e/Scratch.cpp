@@ -74,8 +74,6 @@ bool Scratch::exists(const std::string& relative) const {
 
 void Scratch::remove(const std::string& relative) { fs::remove_all(at(relative)); }
 
-void Scratch::makeFolder(const std::string& relative) { fs::create_directories(at(relative)); }
-
 namespace {
 
 // Reads both pipes to their end in parallel, so neither can fill up.

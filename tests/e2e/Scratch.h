@@ -23,7 +23,6 @@ class Scratch {
   std::string readFile(const std::string& relative) const;
   bool exists(const std::string& relative) const;
   void remove(const std::string& relative);  // a file, or a folder with all it holds
-  void makeFolder(const std::string& relative);
 
  private:
   std::string root;
