@@ -5,6 +5,8 @@
 //             stand for the bytes they name (an empty file: no arguments)
 //   status    the exit status (0 when absent)
 //   stdout    the exact standard output
+//   after     optional: the name of a case whose finished folder this one
+//             starts from (a second run, say)
 //   given/    copied into the scratch folder before the run (links kept)
 //   wordlist  optional: the name of a shared word list in tests/e2e/fixtures/
 //   remove    optional: paths to delete from the scratch folder, one per line
@@ -118,23 +120,36 @@ std::vector<std::string> caseNames() {
   return names;
 }
 
+void copyTree(const fs::path& from, const std::string& to) {
+  fs::copy(from, to,
+           fs::copy_options::recursive | fs::copy_options::copy_symlinks |
+               fs::copy_options::overwrite_existing);
+}
+
+// Lays out the folder a case starts from; a case that runs after another
+// starts from the folder that one left.
+void prepare(const fs::path& dir, Scratch& scratch) {
+  if (fs::exists(dir / "after")) {
+    const fs::path earlier = kCasesDir / lines(readAll(dir / "after")).at(0);
+    prepare(earlier, scratch);
+    if (fs::exists(earlier / "expect")) copyTree(earlier / "expect", scratch.path());
+  }
+  if (fs::exists(dir / "wordlist")) {
+    const std::string name = lines(readAll(dir / "wordlist")).at(0);
+    scratch.writeFile(kWordListRelative, readAll(kFixturesDir / name));
+  }
+  if (fs::exists(dir / "given")) copyTree(dir / "given", scratch.path());
+  if (fs::exists(dir / "remove")) {
+    for (const std::string& path : lines(readAll(dir / "remove"))) scratch.remove(path);
+  }
+}
+
 class Case : public testing::TestWithParam<std::string> {};
 
 TEST_P(Case, RunsAsExpected) {
   const fs::path dir = kCasesDir / GetParam();
   Scratch scratch;
-  if (fs::exists(dir / "wordlist")) {
-    const std::string name = lines(readAll(dir / "wordlist")).at(0);
-    scratch.writeFile(kWordListRelative, readAll(kFixturesDir / name));
-  }
-  if (fs::exists(dir / "given")) {
-    fs::copy(dir / "given", scratch.path(),
-             fs::copy_options::recursive | fs::copy_options::copy_symlinks |
-                 fs::copy_options::overwrite_existing);
-  }
-  if (fs::exists(dir / "remove")) {
-    for (const std::string& path : lines(readAll(dir / "remove"))) scratch.remove(path);
-  }
+  prepare(dir, scratch);
   std::vector<std::string> args;
   if (fs::exists(dir / "args")) {
     for (const std::string& line : lines(readAll(dir / "args"))) args.push_back(unescape(line));
