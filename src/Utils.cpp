@@ -76,47 +76,55 @@ bool closeWritten(FILE* file) {
   return (fclose(file) == 0) && flushed;
 }
 
-std::string htmlEscape(const std::string& text) {
-  std::string escaped;
-  escaped.reserve(text.size());
+namespace {
+
+// A copy of text in which every byte that replacementFor names is replaced.
+template <typename Replacement>
+std::string replaceBytes(const std::string& text, Replacement replacementFor) {
+  std::string result;
+  result.reserve(text.size());
   for (char c : text) {
-    switch (c) {
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '"':
-        escaped += "&quot;";
-        break;
-      default:
-        escaped += c;
+    const char* replacement = replacementFor(c);
+    if (replacement != nullptr) {
+      result += replacement;
+    } else {
+      result += c;
     }
   }
-  return escaped;
+  return result;
+}
+
+}  // namespace
+
+std::string htmlEscape(const std::string& text) {
+  return replaceBytes(text, [](char c) -> const char* {
+    switch (c) {
+      case '<':
+        return "&lt;";
+      case '>':
+        return "&gt;";
+      case '&':
+        return "&amp;";
+      case '"':
+        return "&quot;";
+      default:
+        return nullptr;
+    }
+  });
 }
 
 std::string hrefEscape(const std::string& text) {
-  std::string encoded;
-  encoded.reserve(text.size());
-  for (char c : text) {
+  const std::string encoded = replaceBytes(text, [](char c) -> const char* {
     switch (c) {
       case '%':
-        encoded += "%25";
-        break;
+        return "%25";
       case '#':
-        encoded += "%23";
-        break;
+        return "%23";
       case '?':
-        encoded += "%3F";
-        break;
+        return "%3F";
       default:
-        encoded += c;
+        return nullptr;
     }
-  }
+  });
   return htmlEscape(encoded);
 }

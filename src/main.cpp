@@ -131,12 +131,14 @@ void optionalNewline() {
 void analyze(const std::string& spell) {
   printf("\"%s\" in multiple systems:\n", spell.c_str());
   // Wrapping sums: only an absurdly long spell could reach the limit.
-  unsigned base4 = ordinal.calculate(spell);
-  optionalNewline();
-  base4 += reduced.calculate(spell);
-  optionalNewline();
-  base4 += reverse.calculate(spell);
-  optionalNewline();
+  unsigned base4 = 0;
+  auto addToBase4 = [&](const auto& cypher) {
+    base4 += cypher.calculate(spell);
+    optionalNewline();
+  };
+  addToBase4(ordinal);
+  addToBase4(reduced);
+  addToBase4(reverse);
   base4 += reverseReduced.calculate(spell);
   if (comprehensive) {
     optionalNewline();
@@ -145,20 +147,17 @@ void analyze(const std::string& spell) {
   optionalNewline();
 
   unsigned visible = base4;
-  visible += sumerian.calculate(spell);
-  optionalNewline();
-  visible += extended.calculate(spell);
-  optionalNewline();
-  visible += jewish.calculate(spell);
-  optionalNewline();
-  visible += oldEnglish.calculate(spell);
-  optionalNewline();
-  visible += satanic.calculate(spell);
-  optionalNewline();
-  visible += primes.calculate(spell);
-  optionalNewline();
-  visible += trigonal.calculate(spell);
-  optionalNewline();
+  auto addToVisible = [&](const auto& cypher) {
+    visible += cypher.calculate(spell);
+    optionalNewline();
+  };
+  addToVisible(sumerian);
+  addToVisible(extended);
+  addToVisible(jewish);
+  addToVisible(oldEnglish);
+  addToVisible(satanic);
+  addToVisible(primes);
+  addToVisible(trigonal);
   visible += squares.calculate(spell);
   putchar('\n');
   visible += fibonacci.calculate(spell);

@@ -17,8 +17,19 @@ namespace {
 
 const char* const kTempFallbackPath = "/tmp/veriglyph_temp_match.txt";
 
-void reportUnwritable(const std::string& path) {
+// Creates or truncates a result file, saying so when it cannot.
+FILE* openResultFile(const std::string& path) {
+  FILE* file = fopen(path.c_str(), "w");
+  if (file == nullptr) printf("ERROR: failed to open output file (%s)\n", path.c_str());
+  return file;
+}
+
+// Closes a result file; a file cut short (a full disk, an I/O error) is a
+// failure, not a result.
+bool finishResultFile(FILE* file, const std::string& path) {
+  if (closeWritten(file)) return true;
   printf("ERROR: failed to write output file (%s)\n", path.c_str());
+  return false;
 }
 
 }  // namespace
@@ -189,11 +200,8 @@ bool dictionarySearch(const std::string& searchString) {
   }
 
   const std::string path = outputDirectoryPath + "/output_" + termKey + ".txt";
-  FILE* file = fopen(path.c_str(), "w");
-  if (file == nullptr) {
-    printf("ERROR: failed to open output file (%s)\n", path.c_str());
-    return false;
-  }
+  FILE* file = openResultFile(path);
+  if (file == nullptr) return false;
   const std::string list = termList(terms);
   const uint64_t count = dict.wordCount();
   for (uint64_t i = 0; i < count; ++i) {
@@ -207,10 +215,7 @@ bool dictionarySearch(const std::string& searchString) {
     printf("MATCH: \"%s\" = %s\n", spell.text.c_str(), searchString.c_str());
     fprintf(file, "* *\"%s\"* = %s\n", spell.text.c_str(), list.c_str());
   }
-  if (!closeWritten(file)) {
-    reportUnwritable(path);
-    return false;
-  }
+  if (!finishResultFile(file, path)) return false;
   puts("Done.");
   return true;
 }
@@ -272,11 +277,8 @@ bool consonantalRootSearch(const std::string& spell) {
   }
   const std::string path = outputDirectoryPath + "/conroots_" + root + ".txt";
   printf("Output file will be: %s\n", path.c_str());
-  FILE* file = fopen(path.c_str(), "w");
-  if (file == nullptr) {
-    printf("ERROR: failed to open output file (%s)\n", path.c_str());
-    return false;
-  }
+  FILE* file = openResultFile(path);
+  if (file == nullptr) return false;
   const std::string lowerRoot = lowerCaseForm(root);
   const uint64_t count = dict.wordCount();
   for (uint64_t i = 0; i < count; ++i) {
@@ -286,11 +288,7 @@ bool consonantalRootSearch(const std::string& spell) {
     fprintf(file, "* %s . . . . ([ety](%s/wiki/%s))\n", text.c_str(), kWikiBaseUrl, text.c_str());
   }
   fputs("----\n* ([Consonant Roots](/r/SurveyorsOfAges/wiki/discovery/consonant-roots/))\n", file);
-  if (!closeWritten(file)) {
-    reportUnwritable(path);
-    return false;
-  }
-  return true;
+  return finishResultFile(file, path);
 }
 
 // ---------------------------------------------------------------------------
@@ -299,11 +297,8 @@ bool consonantalRootSearch(const std::string& spell) {
 bool reductionSearch(int32_t number) {
   const std::string path = outputDirectoryPath + "/reduction_" + std::to_string(number) + ".txt";
   printf("Output file will be: %s\n", path.c_str());
-  FILE* file = fopen(path.c_str(), "w");
-  if (file == nullptr) {
-    printf("ERROR: failed to open output file (%s)\n", path.c_str());
-    return false;
-  }
+  FILE* file = openResultFile(path);
+  if (file == nullptr) return false;
   const uint64_t count = dict.wordCount();
   for (uint64_t i = 0; i < count; ++i) {
     const Spell& spell = *dict.getWord(i);
@@ -315,11 +310,7 @@ bool reductionSearch(int32_t number) {
       fprintf(file, "* %s\n", spell.text.c_str());
     }
   }
-  if (!closeWritten(file)) {
-    reportUnwritable(path);
-    return false;
-  }
-  return true;
+  return finishResultFile(file, path);
 }
 
 // ---------------------------------------------------------------------------
@@ -453,10 +444,7 @@ bool dictionaryMatch(const std::string& spell) {
   }
 
   writeReport(file, searchPhrase, scoreGroups, primeGroup);
-  if (!closeWritten(file)) {
-    reportUnwritable(path);
-    return false;
-  }
+  if (!finishResultFile(file, path)) return false;
   puts("-----------------------------\nDone.");
   return true;
 }
