@@ -57,7 +57,6 @@ class CypherCalculator {
     return defaultTag;
   }
   static void prepare() { fillByteValues(values, &Rule::value); }
-  static int32_t byteValue(unsigned char c) { return values[c]; }
 
  private:
   std::string displayName;
