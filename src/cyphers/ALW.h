@@ -1,9 +1,5 @@
 #pragma once
 
-#include "cyphers/CypherCalculator.h"
+#include "cyphers/Cypher.h"
 
-struct ALWRule {
-  static const CypherTraits traits;
-  static int32_t value(unsigned char c);
-};
-using ALW = CypherCalculator<ALWRule>;
+extern const BuiltInCypher kALW;

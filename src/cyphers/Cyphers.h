@@ -1,89 +1,32 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
+#include <string_view>
+#include <vector>
 
-#include "cyphers/ALW.h"
-#include "cyphers/EnglishExtended.h"
-#include "cyphers/EnglishOrdinal.h"
-#include "cyphers/EnglishReduced.h"
-#include "cyphers/EnglishReverseReduced.h"
-#include "cyphers/Fibonacci.h"
-#include "cyphers/FrancBaconis.h"
-#include "cyphers/FrancisBacon.h"
-#include "cyphers/Jewish.h"
-#include "cyphers/JewishReduced.h"
-#include "cyphers/KFW.h"
-#include "cyphers/KVException.h"
-#include "cyphers/OldEnglish.h"
-#include "cyphers/Primes.h"
-#include "cyphers/ReverseOrdinal.h"
-#include "cyphers/Satanic.h"
-#include "cyphers/Septenary.h"
-#include "cyphers/Sexception.h"
-#include "cyphers/Squares.h"
-#include "cyphers/Sumerian.h"
-#include "cyphers/Trigonal.h"
+#include "cyphers/Cypher.h"
 
-// Numbers that name a cypher where a choice between cyphers is remembered.
-enum Method {
-  MethodEnglishOrdinal = 0,
-  MethodEnglishReduced = 1,
-  MethodReverseOrdinal = 2,
-  MethodReverseReduced = 3,
-  MethodKVException = 4,
-  MethodSexception = 5,
-  MethodSumerian = 6,
-  MethodJewish = 7,
-  MethodJewishReduced = 8,
-  MethodFrancisBacon = 9,
-  MethodFrancBaconis = 10,
-  MethodSatanic = 11,
-  MethodSeptenary = 12,
-  MethodPrimes = 13,
-  MethodTrigonal = 14,
-  MethodSquares = 15,
-  MethodEnglishExtended = 16,
-  MethodALW = 17,
-  MethodKFW = 18,
-  MethodOldEnglish = 19,
-  MethodFibonacci = 20,
+// The built-in cyphers in Method order. Everything that acts on every cypher
+// loops over them.
+const std::vector<Cypher>& builtInCyphers();
+const Cypher& builtIn(Method method);
+// The facts each built-in cypher was made from, in the same order.
+const BuiltInCypher& builtInFacts(Method method);
+
+// The cyphers of one run: the built-in ones, then the user's own, in the order
+// their files were read.
+class CypherSet {
+ public:
+  CypherSet();
+  void addOwn(Cypher cypher);
+
+  const std::vector<Cypher>& all() const { return cyphers; }
+  size_t indexOf(const Cypher& cypher) const {
+    return static_cast<size_t>(&cypher - cyphers.data());
+  }
+  bool isBuiltIn(const Cypher& cypher) const { return indexOf(cypher) < kBuiltInCyphers; }
+  // The first cypher that takes tag, built-in ones first; null when none does.
+  const Cypher* findByTag(std::string_view tag) const;
+
+ private:
+  std::vector<Cypher> cyphers;
 };
-
-// Letter-value tables, indexed by byte. Letter keys are upper case (the
-// calculators upper-case first), except in the case-sensitive baconisCypher.
-// Every byte a table does not list counts 0.
-using LetterTable = std::array<int32_t, 256>;
-extern LetterTable ordinalCypher, reducedCypher, reverseReducedCypher, sexceptionCypher,
-    engExtCypher, jewishCypher, jewishReducedCypher, oldEnglishCypher, baconisCypher, alwCypher,
-    kfwCypher, septenaryCypher, primesCypher, trigonalCypher, squaresCypher, fibonacciCypher;
-
-// Fills the tables; must run before any calculation. Running it again
-// changes nothing.
-void initCyphers();
-
-// Digital root: repeated digit sum down to one digit; 0 gives 0 and a
-// negative number gives the root of its magnitude.
-int reductionValue(int n);
-
-extern EnglishOrdinal ordinal;
-extern EnglishReduced reduced;
-extern EnglishReverseReduced reverseReduced;
-extern EnglishExtended extended;
-extern OldEnglish oldEnglish;
-extern KVException kvexception;
-extern Sumerian sumerian;
-extern Jewish jewish;
-extern JewishReduced jewishReduced;
-extern Sexception sexception;
-extern ReverseOrdinal reverse;
-extern FrancisBacon bacon;
-extern FrancBaconis baconis;
-extern Satanic satanic;
-extern Septenary septenary;
-extern Primes primes;
-extern Trigonal trigonal;
-extern Squares squares;
-extern ALW alw;
-extern KFW kfw;
-extern Fibonacci fibonacci;

@@ -1,9 +1,21 @@
 #include "cyphers/EnglishReverseReduced.h"
 
-#include "cyphers/Cyphers.h"
+#include "cyphers/Alphabet.h"
 
-const CypherTraits EnglishReverseReducedRule::traits =
-    cypherTraits("English Reverse-Reduced", "\033[36m  rev-red:   ", "revred", true,
-                 {"rr", "revred", "rev-red", "reverse-reduced", "reverse-reduction"}, "rev-red", 1);
+namespace {
 
-int32_t EnglishReverseReducedRule::value(unsigned char c) { return reverseReducedCypher[upper(c)]; }
+// Each letter's reverse ordinal value reduced to one digit.
+int32_t valueOf(unsigned char byte) {
+  if (isLetter(byte)) return digitalRootOf(27 - alphabetPosition(byte));
+  return isDigit(byte) ? byte - '0' : 0;
+}
+
+}  // namespace
+
+// clang-format off
+const BuiltInCypher kEnglishReverseReduced = {
+    Method::reverseReduced, "EnglishReverseReduced", "English Reverse-Reduced",
+    Colour::cyan, "  rev-red:   ", "revred",
+    {"rr", "revred", "rev-red", "reverse-reduced", "reverse-reduction"}, "rev-red",
+    1, MatchCondition::always, 4, valueOf};
+// clang-format on

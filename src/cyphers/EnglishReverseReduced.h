@@ -1,9 +1,5 @@
 #pragma once
 
-#include "cyphers/CypherCalculator.h"
+#include "cyphers/Cypher.h"
 
-struct EnglishReverseReducedRule {
-  static const CypherTraits traits;
-  static int32_t value(unsigned char c);
-};
-using EnglishReverseReduced = CypherCalculator<EnglishReverseReducedRule>;
+extern const BuiltInCypher kEnglishReverseReduced;

@@ -1,13 +1,23 @@
 #include "cyphers/FrancisBacon.h"
 
-#include "cyphers/Cyphers.h"
+#include "cyphers/Alphabet.h"
 
-const CypherTraits FrancisBaconRule::traits =
-    cypherTraits("Francis Bacon", "\033[35m  bacon:     ", "bacon", true,
-                 {"bacon", "bcn", "fb", "francis-bacon", "francisbacon"}, "bacon", 1);
+namespace {
 
-int32_t FrancisBaconRule::value(unsigned char c) {
-  // Capitals come after the lower-case alphabet: A = 27 ... Z = 52.
-  if (c >= 'A' && c <= 'Z') return ordinalCypher[c] + 26;
-  return ordinalCypher[upper(c)];
+// Case matters: a = 1 ... z = 26, then the capitals A = 27 ... Z = 52; digits
+// and "&" (27) count as in English Ordinal.
+int32_t valueOf(unsigned char byte) {
+  if (isUpper(byte)) return alphabetPosition(byte) + 26;
+  if (isLower(byte)) return alphabetPosition(byte);
+  return byte == '&' ? 27 : isDigit(byte) ? byte - '0' : 0;
 }
+
+}  // namespace
+
+// clang-format off
+const BuiltInCypher kFrancisBacon = {
+    Method::bacon, "FrancisBacon", "Francis Bacon",
+    Colour::magenta, "  bacon:     ", "bacon",
+    {"bacon", "bcn", "fb", "francis-bacon", "francisbacon"}, "bacon",
+    1, MatchCondition::capitals, 0, valueOf};
+// clang-format on

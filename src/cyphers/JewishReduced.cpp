@@ -1,11 +1,22 @@
 #include "cyphers/JewishReduced.h"
 
-#include "cyphers/Cyphers.h"
+#include "cyphers/Alphabet.h"
 
-const CypherTraits JewishReducedRule::traits =
-    cypherTraits("Jewish Reduced", "\033[35m  jew-red:   ", "jr", true,
-                 {"jr", "jewred", "jew-red", "jew-reduced", "jew-reduction", "jewish-reduced",
-                  "jewish-reduction"},
-                 "jr", 1);
+namespace {
 
-int32_t JewishReducedRule::value(unsigned char c) { return jewishReducedCypher[upper(c)]; }
+// The leading digit of each Jewish value, "&" (800) included.
+constexpr Alphabet kLetters = {1, 2, 3, 4, 5, 6, 7, 8, 9, 6, 1, 2, 3,
+                               4, 5, 6, 7, 8, 9, 1, 2, 7, 9, 3, 4, 5};
+
+int32_t valueOf(unsigned char byte) { return alphabetValue(kLetters, byte, 8); }
+
+}  // namespace
+
+// clang-format off
+const BuiltInCypher kJewishReduced = {
+    Method::jewishReduced, "JewishReduced", "Jewish Reduced",
+    Colour::magenta, "  jew-red:   ", "jr",
+    {"jr", "jewred", "jew-red", "jew-reduced", "jew-reduction", "jewish-reduced",
+     "jewish-reduction"}, "jr",
+    1, MatchCondition::always, 0, valueOf};
+// clang-format on

@@ -1,9 +1,5 @@
 #pragma once
 
-#include "cyphers/CypherCalculator.h"
+#include "cyphers/Cypher.h"
 
-struct KFWRule {
-  static const CypherTraits traits;
-  static int32_t value(unsigned char c);
-};
-using KFW = CypherCalculator<KFWRule>;
+extern const BuiltInCypher kKFW;

@@ -1,14 +1,22 @@
 #include "cyphers/KVException.h"
 
-#include "cyphers/Cyphers.h"
+#include "cyphers/Alphabet.h"
 
-const CypherTraits KVExceptionRule::traits =
-    cypherTraits("K/V Exception", "\033[35m  kv-except: ", "kv", true,
-                 {"kv", "kvexp", "kv-exp", "kvexcept", "kv-except", "kv-exception"}, "kv", 1);
+namespace {
 
-int32_t KVExceptionRule::value(unsigned char c) {
-  // K and V keep their ordinal values instead of being reduced.
-  if (upper(c) == 'K') return 11;
-  if (upper(c) == 'V') return 22;
-  return reducedCypher[upper(c)];
+// English Reduced, but K and V keep their ordinal values 11 and 22.
+int32_t valueOf(unsigned char byte) {
+  if (upper(byte) == 'K') return 11;
+  if (upper(byte) == 'V') return 22;
+  return isDigit(byte) ? byte - '0' : digitalRootOf(alphabetPosition(byte));
 }
+
+}  // namespace
+
+// clang-format off
+const BuiltInCypher kKVException = {
+    Method::kvexception, "KVException", "K/V Exception",
+    Colour::magenta, "  kv-except: ", "kv",
+    {"kv", "kvexp", "kv-exp", "kvexcept", "kv-except", "kv-exception"}, "kv",
+    1, MatchCondition::kvLetters, 0, valueOf};
+// clang-format on

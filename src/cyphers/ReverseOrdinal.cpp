@@ -1,12 +1,22 @@
 #include "cyphers/ReverseOrdinal.h"
 
-#include "cyphers/Cyphers.h"
+#include "cyphers/Alphabet.h"
 
-const CypherTraits ReverseOrdinalRule::traits = cypherTraits(
-    "English Reverse Ordinal", "\033[32m  reverse:   ", "rev", true,
-    {"rev", "ro", "reverse", "rev-ord", "rev-ordinal", "reverse-ord", "reverse-ordinal"}, "rev", 1);
+namespace {
 
-int32_t ReverseOrdinalRule::value(unsigned char c) {
-  const int32_t ordinalValue = ordinalCypher[upper(c)];
-  return isLetter(c) ? 27 - ordinalValue : ordinalValue;
+// The alphabet backwards, A = 26 ... Z = 1; digits and "&" (27) count as in
+// English Ordinal.
+int32_t valueOf(unsigned char byte) {
+  if (isLetter(byte)) return 27 - alphabetPosition(byte);
+  return byte == '&' ? 27 : isDigit(byte) ? byte - '0' : 0;
 }
+
+}  // namespace
+
+// clang-format off
+const BuiltInCypher kReverseOrdinal = {
+    Method::reverse, "ReverseOrdinal", "English Reverse Ordinal",
+    Colour::green, "  reverse:   ", "rev",
+    {"rev", "ro", "reverse", "rev-ord", "rev-ordinal", "reverse-ord", "reverse-ordinal"}, "rev",
+    1, MatchCondition::always, 3, valueOf};
+// clang-format on

@@ -1,13 +1,22 @@
 #include "cyphers/Satanic.h"
 
-#include "cyphers/Cyphers.h"
+#include "cyphers/Alphabet.h"
 
-const CypherTraits SatanicRule::traits = cypherTraits(
-    "Satanic", "\033[31m  satanic:   ", "st", true, {"satan", "st", "stn", "satanic"}, "satan", 1);
+namespace {
 
-int32_t SatanicRule::value(unsigned char c) {
-  // Only letters and digits take part; every other byte adds no term.
-  if (isLetter(c)) return ordinalCypher[upper(c)] + 35;
-  if (isDigit(c)) return ordinalCypher[c];
-  return kSkipped;
+// The ordinal value plus 35, A = 36 ... Z = 61; digits count their face value.
+// Every other byte takes no part: no value and no term of the breakdown.
+int32_t valueOf(unsigned char byte) {
+  if (isLetter(byte)) return alphabetPosition(byte) + 35;
+  return isDigit(byte) ? byte - '0' : kSkipped;
 }
+
+}  // namespace
+
+// clang-format off
+const BuiltInCypher kSatanic = {
+    Method::satanic, "Satanic", "Satanic",
+    Colour::red, "  satanic:   ", "st",
+    {"satan", "st", "stn", "satanic"}, "satan",
+    1, MatchCondition::always, 9, valueOf};
+// clang-format on

@@ -1,9 +1,5 @@
 #pragma once
 
-#include "cyphers/CypherCalculator.h"
+#include "cyphers/Cypher.h"
 
-struct SatanicRule {
-  static const CypherTraits traits;
-  static int32_t value(unsigned char c);
-};
-using Satanic = CypherCalculator<SatanicRule>;
+extern const BuiltInCypher kSatanic;

@@ -1,9 +1,5 @@
 #pragma once
 
-#include "cyphers/CypherCalculator.h"
+#include "cyphers/Cypher.h"
 
-struct SeptenaryRule {
-  static const CypherTraits traits;
-  static int32_t value(unsigned char c);
-};
-using Septenary = CypherCalculator<SeptenaryRule>;
+extern const BuiltInCypher kSeptenary;

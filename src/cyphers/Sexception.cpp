@@ -1,9 +1,21 @@
 #include "cyphers/Sexception.h"
 
-#include "cyphers/Cyphers.h"
+#include "cyphers/Alphabet.h"
 
-const CypherTraits SexceptionRule::traits =
-    cypherTraits("S-exception", "\033[31m  s-except:  ", "s", true,
-                 {"s", "sex", "sexp", "s-exp", "s-exception", "sexception"}, "s", 1);
+namespace {
 
-int32_t SexceptionRule::value(unsigned char c) { return sexceptionCypher[upper(c)]; }
+// English Reduced, but S keeps the value 10.
+int32_t valueOf(unsigned char byte) {
+  if (upper(byte) == 'S') return 10;
+  return isDigit(byte) ? byte - '0' : digitalRootOf(alphabetPosition(byte));
+}
+
+}  // namespace
+
+// clang-format off
+const BuiltInCypher kSexception = {
+    Method::sexception, "Sexception", "S-exception",
+    Colour::red, "  s-except:  ", "s",
+    {"s", "sex", "sexp", "s-exp", "s-exception", "sexception"}, "s",
+    1, MatchCondition::sLetters, 0, valueOf};
+// clang-format on

@@ -1,9 +1,5 @@
 #pragma once
 
-#include "cyphers/CypherCalculator.h"
+#include "cyphers/Cypher.h"
 
-struct SexceptionRule {
-  static const CypherTraits traits;
-  static int32_t value(unsigned char c);
-};
-using Sexception = CypherCalculator<SexceptionRule>;
+extern const BuiltInCypher kSexception;

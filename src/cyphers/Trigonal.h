@@ -1,9 +1,5 @@
 #pragma once
 
-#include "cyphers/CypherCalculator.h"
+#include "cyphers/Cypher.h"
 
-struct TrigonalRule {
-  static const CypherTraits traits;
-  static int32_t value(unsigned char c);
-};
-using Trigonal = CypherCalculator<TrigonalRule>;
+extern const BuiltInCypher kTrigonal;

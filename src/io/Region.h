@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+
+// A block of fresh memory for large arrays, mapped in huge pages where the
+// system offers them: touching fresh memory 4 KiB at a time costs far more
+// than the work done on it.
+class Region {
+ public:
+  Region() = default;
+  Region(Region&& other) noexcept;
+  Region& operator=(Region&& other) noexcept;
+  Region(const Region&) = delete;
+  Region& operator=(const Region&) = delete;
+  ~Region();
+
+  // bytes of zeroed memory, aligned for huge pages; empty when the system
+  // has no room for it.
+  static Region reserve(size_t bytes);
+
+  char* data() const { return base; }
+  size_t size() const { return length; }
+  explicit operator bool() const { return base != nullptr; }
+  // Gives back what lies past the first bytes.
+  void shrink(size_t bytes);
+
+ private:
+  void release();
+
+  char* base = nullptr;
+  size_t length = 0;
+};

@@ -1,0 +1,95 @@
+#include "io/ResultFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "io/Console.h"
+
+namespace {
+
+constexpr size_t kWriteSize = 1 << 16;
+
+int openForWriting(const std::string& path, ResultFile::Mode mode) {
+  if (mode == ResultFile::Mode::overwrite) {
+    return open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  }
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) return fd;
+  struct stat info;
+  // Truncate only once the file is known to be a regular file of our own.
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != geteuid() ||
+      ftruncate(fd, 0) != 0) {
+    close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+bool writeAll(int fd, const char* data, size_t size) {
+  while (size > 0) {
+    const ssize_t written = ::write(fd, data, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    data += written;
+    size -= static_cast<size_t>(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+ResultFile::ResultFile(const std::string& path, Mode mode)
+    : fd(openForWriting(path, mode)), filePath(path) {}
+
+ResultFile::ResultFile(ResultFile&& other) noexcept
+    : fd(std::exchange(other.fd, -1)),
+      failed(other.failed),
+      filePath(std::move(other.filePath)),
+      pending(std::move(other.pending)) {}
+
+ResultFile& ResultFile::operator=(ResultFile&& other) noexcept {
+  if (this != &other) {
+    if (fd >= 0) ::close(fd);
+    fd = std::exchange(other.fd, -1);
+    failed = other.failed;
+    filePath = std::move(other.filePath);
+    pending = std::move(other.pending);
+  }
+  return *this;
+}
+
+ResultFile::~ResultFile() {
+  if (fd >= 0) close();
+}
+
+void ResultFile::write(std::string_view text) {
+  if (pending.empty() && text.size() >= kWriteSize) {
+    failed = failed || !writeAll(fd, text.data(), text.size());
+    return;
+  }
+  pending += text;
+  if (pending.size() >= kWriteSize) flush();
+}
+
+void ResultFile::flush() {
+  failed = failed || !writeAll(fd, pending.data(), pending.size());
+  pending.clear();
+}
+
+bool ResultFile::close() {
+  if (fd < 0) return false;
+  flush();
+  const bool closed = ::close(fd) == 0;
+  fd = -1;
+  return closed && !failed;
+}
+
+bool finishResultFile(ResultFile& file, Console& console) {
+  if (file.close()) return true;
+  console.format("ERROR: failed to write output file (%s)\n", file.path().c_str());
+  return false;
+}

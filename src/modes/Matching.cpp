@@ -1,0 +1,60 @@
+#include "io/Console.h"
+#include "modes/Modes.h"
+#include "modes/Report.h"
+#include "spellbook/Spellbook.h"
+#include "spells/Dictionary.h"
+#include "spells/HtmlSet.h"
+#include "spells/Match.h"
+
+namespace {
+
+int matchWordList(const Invocation& run, ReportFormat format) {
+  Dictionary dictionary;
+  if (!loadWordList(dictionary, run.console)) {
+    run.console.line(format == ReportFormat::html
+                         ? "ERROR: failed to load dictionary files for matching operation (HTML "
+                           "output)."
+                         : "ERROR: failed to load dictionary files for matching operation.");
+    return kFailure;
+  }
+  if (!dictionaryMatch(dictionary, run.operand(), format, run.console)) {
+    run.console.line("ERROR: problem running dictionary search.");
+    return kFailure;
+  }
+  archiveSpell(run.operand(), run.console);
+  return kSuccess;
+}
+
+// The report, then the match against what the loads gave. A failed load or
+// match is told on the console and the mode goes on: it compares the spell
+// with whatever could be read, and still archives it.
+int compareWith(const Invocation& run, bool withWordList) {
+  const std::string_view spell = run.operand();
+  std::string report;
+  appendReport(report, spell, LineForm::longLine, run.console.palette());
+  run.console.write(report);
+  Dictionary dictionary;
+  if (withWordList) loadWordList(dictionary, run.console);
+  loadSpellbook(dictionary, run.console);
+  dictionaryMatch(dictionary, spell, ReportFormat::text, run.console);
+  archiveSpell(spell, run.console);
+  run.console.write("\n");
+  return kSuccess;
+}
+
+}  // namespace
+
+int matchAsText(const Invocation& run) { return matchWordList(run, ReportFormat::text); }
+
+int matchAsPage(const Invocation& run) { return matchWordList(run, ReportFormat::html); }
+
+int writePageSet(const Invocation& run) {
+  Dictionary dictionary;
+  loadWordList(dictionary, run.console);  // an unreadable list writes no page
+  writeHtmlSet(dictionary, run.console);
+  return kSuccess;
+}
+
+int compareWithSpellbook(const Invocation& run) { return compareWith(run, false); }
+
+int compareWithAllSpells(const Invocation& run) { return compareWith(run, true); }

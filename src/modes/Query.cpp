@@ -1,0 +1,62 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "Layout.h"
+#include "cyphers/Cyphers.h"
+#include "io/Console.h"
+#include "modes/Modes.h"
+#include "spellbook/Spellbook.h"
+#include "text/Text.h"
+
+namespace {
+
+// Shows the details file input/123/<name>, then "[END-of-FILE].".
+void showDetailsFile(const std::string& name, Console& console) {
+  const std::string path = std::string(kDetailsFolder) + "/" + name;
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    console.format("ERROR - failed to open file <%s>", path.c_str());
+    return;
+  }
+  // Bytes, not lines, so that NUL bytes and long lines pass unchanged.
+  char buffer[1 << 16];
+  ssize_t count;
+  while ((count = read(fd, buffer, sizeof buffer)) > 0) {
+    console.write(std::string_view(buffer, static_cast<size_t>(count)));
+  }
+  close(fd);
+  console.line("[END-of-FILE].");
+}
+
+}  // namespace
+
+int querySingleCypher(const Invocation& run) {
+  const std::string_view spell = run.args.at(0);
+  const bool details = run.args.size() > 2 && run.args[2] == "details";
+  const CypherSet cyphers;
+  const Cypher* cypher = cyphers.findByTag(run.args.at(1));
+  if (cypher == nullptr) {
+    run.console.line("ERROR: invalid method (cypher) specified.");
+    return kFailure;
+  }
+  std::string out;
+  out.append("\"").append(spell).append("\" in ").append(cypher->name).append(":  ");
+  if (cypher->condition == MatchCondition::capitals && !hasCapitals(spell)) {
+    run.console.write(out);
+    run.console.line("\nERROR - no capital letters provided, required for Bacon cypher.");
+    return kFailure;
+  }
+  const int32_t total = totalOf(*cypher, spell);
+  appendTotal(out, *cypher, spell, total, LineForm::longLine, run.console.palette());
+  out += '\n';
+  run.console.write(out);
+  if (details) {
+    run.console.write("\n");
+    showDetailsFile(std::to_string(static_cast<unsigned>(total)) + ".txt", run.console);
+    run.console.write("\n");
+  }
+  archiveSpell(spell, run.console);
+  return kSuccess;
+}

@@ -1,0 +1,82 @@
+#include <cstdlib>
+#include <string>
+
+#include "cyphers/Cyphers.h"
+#include "io/Console.h"
+#include "modes/Modes.h"
+#include "spellbook/Spellbook.h"
+#include "spells/ConsonantalRoots.h"
+#include "spells/Dictionary.h"
+#include "spells/ReductionSearch.h"
+#include "spells/ValueSearch.h"
+
+namespace {
+
+int findIn(const Invocation& run, bool (*load)(Dictionary&, Console&)) {
+  Dictionary dictionary;
+  if (!load(dictionary, run.console)) {
+    run.console.line("ERROR: failed to load dictionary files for search operation.");
+    return kFailure;
+  }
+  if (!valueSearch(dictionary, run.operand(), CypherSet(), run.console)) {
+    run.console.line("ERROR: problem running dictionary search.");
+    return kFailure;
+  }
+  return kSuccess;
+}
+
+// atoi's reading (leading blanks, a sign, digits up to the first other
+// character; none gives 0), but held to the int range instead of overflowing.
+int32_t readNumber(std::string_view text) {
+  const std::string copy(text);
+  const long long value = strtoll(copy.c_str(), nullptr, 10);
+  if (value > INT32_MAX) return INT32_MAX;
+  if (value < INT32_MIN) return INT32_MIN;
+  return static_cast<int32_t>(value);
+}
+
+}  // namespace
+
+int findInWordList(const Invocation& run) { return findIn(run, loadWordList); }
+
+int findInSpellbook(const Invocation& run) { return findIn(run, loadSpellbook); }
+
+int showConsonantalRoot(const Invocation& run) {
+  const std::string_view spell = run.operand();
+  run.console.write("Examining consonantal root of '");
+  run.console.write(spell);
+  run.console.write("':'\n");
+  run.console.write("Result: " + consonantalRoot(spell) + "\n");
+  archiveSpell(spell, run.console);
+  return kSuccess;
+}
+
+int matchConsonantalRoot(const Invocation& run) {
+  const std::string_view spell = run.operand();
+  run.console.write("Perform dictionary matching with consonantal root of '");
+  run.console.write(spell);
+  run.console.write("':'\n");
+  Dictionary dictionary;
+  if (!loadWordList(dictionary, run.console)) {
+    run.console.line("ERROR: failed to load dictionary files for consonantal matching operation.");
+    return kFailure;
+  }
+  // An empty root or an unwritable result file is told on the console; the
+  // spell is archived all the same.
+  consonantalRootSearch(dictionary, spell, run.console);
+  archiveSpell(spell, run.console);
+  return kSuccess;
+}
+
+int matchReduction(const Invocation& run) {
+  const int32_t number = readNumber(run.operand());
+  run.console.format("Perform dictionary matching for spells with reductions of '%d':'\n", number);
+  Dictionary dictionary;
+  if (!loadWordList(dictionary, run.console)) {
+    // The reduction search shares the root search's failure line.
+    run.console.line("ERROR: failed to load dictionary files for consonantal matching operation.");
+    return kFailure;
+  }
+  reductionSearch(dictionary, number, run.console);
+  return kSuccess;
+}

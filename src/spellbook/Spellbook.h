@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+class Console;
+class Dictionary;
+
+// The user spellbook: every spell a user analysed, one per line, each stored
+// once. It only grows.
+
+// Appends spell unless the spellbook already holds it, saying so on the
+// console. False when the spell could not be stored.
+bool archiveSpell(std::string_view spell, Console& console);
+
+// Appends the spells of the user spellbook to dictionary; its "#" lines are
+// comments.
+bool loadSpellbook(Dictionary& dictionary, Console& console);

@@ -1,0 +1,228 @@
+#include "spells/Dictionary.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <new>
+
+#include "Layout.h"
+#include "io/Console.h"
+#include "spells/ByteRows.h"
+
+namespace {
+
+// Entry offsets are 32-bit, so the texts of one dictionary stay below 4 GiB.
+constexpr size_t kMaxArena = UINT32_MAX;
+
+size_t alignedUp(size_t offset) { return (offset + 63) / 64 * 64; }
+
+size_t lineCount(const char* bytes, size_t size) {
+  return static_cast<size_t>(std::count(bytes, bytes + size, '\n')) + 1;
+}
+
+// Reads up to size bytes; the count read, or -1 on an error.
+ssize_t readFully(int fd, char* into, size_t size) {
+  size_t filled = 0;
+  while (filled < size) {
+    const ssize_t count = read(fd, into + filled, size - filled);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return -1;
+    if (count == 0) break;
+    filled += static_cast<size_t>(count);
+  }
+  return static_cast<ssize_t>(filled);
+}
+
+// The rest of a file whose size is not known in advance (a pipe, a file that
+// grows while it is read); false on a read error.
+bool readRest(int fd, std::string& bytes) {
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t count = read(fd, buffer, sizeof buffer);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return false;
+    if (count == 0) return true;
+    bytes.append(buffer, static_cast<size_t>(count));
+    if (bytes.size() > kMaxArena) return false;
+  }
+}
+
+Region reserveOrThrow(size_t bytes) {
+  Region region = Region::reserve(bytes);
+  if (!region && bytes > 0) throw std::bad_alloc();
+  return region;
+}
+
+}  // namespace
+
+// Where each array lies in the block: the arena, then the entry starts, the
+// letter facts and one column per spell cypher.
+struct Dictionary::Layout {
+  size_t arenaBytes, capacity, startsAt, flagsAt, columnsAt, columnStride, total;
+
+  Layout(size_t arenaBytes, size_t capacity)
+      : arenaBytes(arenaBytes),
+        capacity(capacity),
+        startsAt(alignedUp(arenaBytes)),
+        flagsAt(alignedUp(startsAt + (capacity + 1) * sizeof(uint32_t))),
+        columnsAt(alignedUp(flagsAt + capacity)),
+        columnStride(alignedUp(capacity * sizeof(int32_t))),
+        total(columnsAt + kSpellCyphers * columnStride) {}
+};
+
+void Dictionary::adopt(Region next, const Layout& layout) {
+  char* const base = next.data();
+  auto* const nextStarts = reinterpret_cast<uint32_t*>(base + layout.startsAt);
+  auto* const nextFlags = reinterpret_cast<uint8_t*>(base + layout.flagsAt);
+  nextStarts[0] = 0;
+  if (entries > 0) {
+    std::copy(starts, starts + entries + 1, nextStarts);
+    std::copy(flags, flags + entries, nextFlags);
+  }
+  for (size_t m = 0; m < kSpellCyphers; ++m) {
+    auto* const column =
+        reinterpret_cast<int32_t*>(base + layout.columnsAt + m * layout.columnStride);
+    if (entries > 0) std::copy(columns[m], columns[m] + entries, column);
+    columns[m] = column;
+  }
+  arena = base;
+  starts = nextStarts;
+  flags = nextFlags;
+  arenaCapacity = layout.arenaBytes;
+  entryCapacity = layout.capacity;
+  block = std::move(next);
+}
+
+void Dictionary::record(size_t textEnd, const SpellTotals& totals) {
+  for (size_t m = 0; m < kSpellCyphers; ++m) columns[m][entries] = totals.totals[m];
+  flags[entries] = totals.flags;
+  starts[++entries] = static_cast<uint32_t>(textEnd);
+}
+
+void Dictionary::add(std::string_view text, const SpellTotals& totals) {
+  if (entries == entryCapacity || arenaSize + text.size() > arenaCapacity) {
+    const Layout layout(2 * (arenaSize + text.size()), 2 * entries + 16);
+    Region next = reserveOrThrow(layout.total);
+    std::copy(arena, arena + arenaSize, next.data());
+    adopt(std::move(next), layout);
+  }
+  std::copy(text.begin(), text.end(), arena + arenaSize);
+  arenaSize += text.size();
+  record(arenaSize, totals);
+}
+
+bool Dictionary::load(const std::string& path, HashLines hashLines) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info;
+  bool loaded = false;
+  if (fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode)) {
+    if (S_ISREG(info.st_mode)) {
+      loaded = readInto(fd, static_cast<size_t>(info.st_size), hashLines);
+    } else {
+      std::string bytes;
+      loaded = readRest(fd, bytes) && arenaSize + bytes.size() <= kMaxArena;
+      if (loaded) appendFileBytes(bytes, hashLines);
+    }
+  }
+  close(fd);
+  return loaded;
+}
+
+bool Dictionary::readInto(int fd, size_t fileSize, HashLines hashLines) {
+  if (fileSize > kMaxArena - arenaSize) return false;
+  // A first guess at the number of entries, taking lines of four bytes or
+  // more; a list of shorter ones is moved once more.
+  Region next = reserveOrThrow(Layout(arenaSize + fileSize, entries + fileSize / 4 + 1).total);
+  std::copy(arena, arena + arenaSize, next.data());
+  const ssize_t got = readFully(fd, next.data() + arenaSize, fileSize);
+  if (got < 0) return false;
+  std::string grown;  // what a file that grew while it was read holds past its old end
+  if (!readRest(fd, grown)) return false;
+  if (!grown.empty()) {
+    grown.insert(0, next.data() + arenaSize, static_cast<size_t>(got));
+    if (arenaSize + grown.size() > kMaxArena) return false;
+    appendFileBytes(grown, hashLines);
+    return true;
+  }
+
+  const size_t newBytes = static_cast<size_t>(got);
+  const Layout layout(arenaSize + newBytes, entries + lineCount(next.data() + arenaSize, newBytes));
+  if (layout.total > next.size()) {
+    Region bigger = reserveOrThrow(layout.total);
+    std::copy(next.data(), next.data() + arenaSize + newBytes, bigger.data());
+    next = std::move(bigger);
+  }
+  next.shrink(layout.total);
+  const size_t offset = arenaSize;
+  adopt(std::move(next), layout);
+  arenaSize += newBytes;
+  takeLines(offset, hashLines);
+  return true;
+}
+
+void Dictionary::appendFileBytes(std::string_view bytes, HashLines hashLines) {
+  const Layout layout(arenaSize + bytes.size(), entries + lineCount(bytes.data(), bytes.size()));
+  Region next = reserveOrThrow(layout.total);
+  std::copy(arena, arena + arenaSize, next.data());
+  std::copy(bytes.begin(), bytes.end(), next.data() + arenaSize);
+  const size_t offset = arenaSize;
+  adopt(std::move(next), layout);
+  arenaSize += bytes.size();
+  takeLines(offset, hashLines);
+}
+
+void Dictionary::takeLines(size_t offset, HashLines hashLines) {
+  const char* const end = arena + arenaSize;
+  const char* cursor = arena + offset;
+  const bool holdsNul = memchr(cursor, '\0', static_cast<size_t>(end - cursor)) != nullptr;
+  const ByteRows& rows = byteRows();
+  size_t kept = offset;  // entries move down over the line ends they lose
+
+  while (cursor < end) {
+    const char* newline =
+        static_cast<const char*>(memchr(cursor, '\n', static_cast<size_t>(end - cursor)));
+    const char* lineEnd = newline != nullptr ? newline : end;
+    const char* line = cursor;
+    cursor = lineEnd + 1;
+    if (hashLines == HashLines::comments && *line == '#') continue;
+    size_t length = static_cast<size_t>(lineEnd - line);
+    if (newline != nullptr && length > 0 && line[length - 1] == '\r') --length;
+    if (holdsNul) length = strnlen(line, length);  // an entry ends at a NUL byte
+    if (length == 0) continue;
+
+    const SpellTotals totals =
+        totalsFromRows(sumRows(rows, reinterpret_cast<const unsigned char*>(line), length));
+    memmove(arena + kept, line, length);
+    kept += length;
+    record(kept, totals);
+  }
+  arenaSize = kept;
+}
+
+SpellTotals Dictionary::totals(size_t entry) const {
+  SpellTotals spell;
+  for (size_t m = 0; m < kSpellCyphers; ++m) spell.totals[m] = columns[m][entry];
+  spell.flags = flags[entry];
+  return spell;
+}
+
+bool loadWithProgress(Dictionary& dictionary, const char* path, Dictionary::HashLines hashLines,
+                      Console& console) {
+  console.format("Loading dictionary file (%s)...", path);
+  console.flush();  // the load can take a moment
+  if (!dictionary.load(path, hashLines)) {
+    console.write("\nERROR - failed to open dictionary file.");
+    return false;
+  }
+  console.line("Done.");
+  return true;
+}
+
+bool loadWordList(Dictionary& dictionary, Console& console) {
+  return loadWithProgress(dictionary, kWordListPath, Dictionary::HashLines::entries, console);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "spells/SpellTotals.h"
+
+class Console;
+class Dictionary;
+
+// The score groups of a match run from the top score down to 2.
+inline constexpr int kTopScore = 33;
+
+// The entries of a match, by score, in dictionary order within each group,
+// and every entry that agrees in the primes cypher, whatever its score.
+struct MatchGroups {
+  std::array<std::vector<uint32_t>, kTopScore + 1> byScore;
+  std::vector<uint32_t> prime;
+
+  void clear();
+};
+
+// Scoring against one phrase. An entry's score is the sum of the weights of
+// the cyphers in which it has the phrase's total, when that total is not 0
+// (and, for some cyphers, when both hold the letters that make it count).
+class MatchPlan {
+ public:
+  MatchPlan(const Dictionary& dictionary, const SpellTotals& phrase);
+
+  // The scores of count entries from first, into scores[0..count).
+  void score(size_t first, size_t count, int32_t* scores) const;
+  // Whether the entry agrees in primes, which puts it in the prime group.
+  bool primeMatch(size_t entry) const { return phrasePrimes != 0 && primes[entry] == phrasePrimes; }
+
+ private:
+  struct Term {
+    const int32_t* column;
+    int32_t total;
+    int32_t weight;
+    uint8_t needs;  // letter facts the entry must have, or 0
+  };
+  Term terms[kSpellCyphers];
+  size_t termCount = 0;
+  const uint8_t* flags;
+  const int32_t* primes;
+  int32_t phrasePrimes;
+};
+
+// Scores every entry against the phrase's totals and groups them.
+void scoreEntries(const Dictionary& dictionary, const SpellTotals& phrase, MatchGroups& groups);
+
+enum class ReportFormat { text, html };
+
+// The whole match of one phrase: scoring, the report file with its fallbacks
+// and the console rendering. False when no report file could be opened or the
+// report could not be written completely.
+bool dictionaryMatch(const Dictionary& dictionary, std::string_view phrase, ReportFormat format,
+                     Console& console);

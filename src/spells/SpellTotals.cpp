@@ -1,0 +1,52 @@
+#include "spells/SpellTotals.h"
+
+#include "cyphers/Cypher.h"
+#include "cyphers/Cyphers.h"
+#include "spells/ByteRows.h"
+#include "text/Ascii.h"
+
+const ByteRows& byteRows() {
+  static const ByteRows table = [] {
+    ByteRows built{};
+    const std::vector<Cypher>& cyphers = builtInCyphers();
+    for (int byte = 0; byte < 256; ++byte) {
+      uint32_t row[kRowLanes] = {};
+      for (size_t m = 0; m < kSpellCyphers; ++m) {
+        const int32_t value = cyphers[m].byteValues[byte];
+        // A byte that takes no part adds nothing to the total.
+        row[m] = value == kSkipped ? 0 : static_cast<uint32_t>(value);
+      }
+      const unsigned char c = static_cast<unsigned char>(byte);
+      row[kSLane] = lower(c) == 's';
+      row[kKVLane] = lower(c) == 'k' || lower(c) == 'v';
+      row[kCapitalLane] = isUpper(c);
+      for (size_t l = 0; l < kRowLanes; ++l) built.rows[byte][l / 4][l % 4] = row[l];
+    }
+    return built;
+  }();
+  return table;
+}
+
+SpellTotals totalsFromRows(const RowSum& sum) {
+  SpellTotals spell;
+  for (size_t m = 0; m < kSpellCyphers; ++m) spell.totals[m] = static_cast<int32_t>(lane(sum, m));
+  if (lane(sum, kSLane) != 0) spell.flags |= kHoldsS;
+  if (lane(sum, kKVLane) != 0) spell.flags |= kHoldsKV;
+  if (lane(sum, kCapitalLane) != 0) spell.flags |= kHoldsCapital;
+  if (spell.holds(kHoldsKV) && spell[Method::kvexception] != spell[Method::ordinal]) {
+    spell.flags |= kKVCounts;
+  }
+  return spell;
+}
+
+SpellTotals totalsOf(std::string_view text) {
+  return totalsFromRows(
+      sumRows(byteRows(), reinterpret_cast<const unsigned char*>(text.data()), text.size()));
+}
+
+int digitalRoot(int32_t ordinalTotal, int32_t reducedTotal, bool& rootsDisagree) {
+  const int fromReduced = reductionValue(reducedTotal);
+  const int fromOrdinal = reductionValue(ordinalTotal);
+  rootsDisagree = fromReduced != fromOrdinal;
+  return rootsDisagree ? 0 : fromOrdinal;
+}

@@ -1,0 +1,124 @@
+#include "spells/ValueSearch.h"
+
+#include "Layout.h"
+#include "cyphers/Cyphers.h"
+#include "io/Console.h"
+#include "io/ResultFile.h"
+#include "spells/Dictionary.h"
+#include "text/Ascii.h"
+
+std::vector<std::string> splitSearchString(std::string_view searchString) {
+  std::vector<std::string> pieces;
+  std::string piece;
+  for (char c : searchString) {
+    if (c == '/') {
+      pieces.push_back(piece);
+      piece.clear();
+    } else {
+      piece += c;
+    }
+  }
+  if (!piece.empty()) pieces.push_back(piece);
+  return pieces;
+}
+
+SearchTerm parseSearchTerm(std::string_view rawTerm) {
+  SearchTerm term;
+  int64_t value = 0;
+  for (char c : rawTerm) {
+    if (isLetter(static_cast<unsigned char>(c))) {
+      term.cypherTag += c;
+    } else if (isDigit(static_cast<unsigned char>(c))) {
+      term.valueText += c;
+      // Past the largest total a term can never match; stop growing there.
+      if (term.inRange) value = value * 10 + (c - '0');
+      if (value > INT32_MAX) term.inRange = false;
+    }
+  }
+  term.value = term.inRange ? static_cast<int32_t>(value) : 0;
+  return term;
+}
+
+bool recogniseSearchTerm(SearchTerm& term, const CypherSet& cyphers) {
+  const Cypher* cypher = cyphers.findByTag(term.cypherTag);
+  if (cypher == nullptr) return false;
+  const size_t place = cyphers.indexOf(*cypher);
+  // A spell carries no fibonacci total, so there is nothing to compare.
+  if (cyphers.isBuiltIn(*cypher) && place >= kSpellCyphers) return false;
+  term.cypherTag = cypher->defaultTag;
+  term.cypher = cypher;
+  if (place < kSpellCyphers) term.column = place;
+  return true;
+}
+
+namespace {
+
+// "**33** ord / **21** red"
+std::string termList(const std::vector<SearchTerm>& terms) {
+  std::string list;
+  for (size_t i = 0; i < terms.size(); ++i) {
+    if (i > 0) list += " / ";
+    list += "**" + terms[i].valueText + "** " + terms[i].cypherTag;
+  }
+  return list;
+}
+
+bool termMatches(const SearchTerm& term, const Dictionary& dictionary, size_t entry) {
+  if (term.cypher == nullptr || !term.inRange) return false;
+  if (term.column == SIZE_MAX) return totalOf(*term.cypher, dictionary.text(entry)) == term.value;
+  if (dictionary.total(entry, static_cast<Method>(term.column)) != term.value) return false;
+  return term.cypher->condition != MatchCondition::capitals ||
+         (dictionary.flagColumn()[entry] & kHoldsCapital) != 0;
+}
+
+}  // namespace
+
+bool valueSearch(const Dictionary& dictionary, std::string_view searchString,
+                 const CypherSet& cyphers, Console& console) {
+  std::vector<SearchTerm> terms;
+  std::string termKey;
+  if (searchString.empty()) {
+    console.write("Dictionary mode...");
+  } else {
+    console.write("Search mode:");
+    const std::vector<std::string> rawTerms = splitSearchString(searchString);
+    console.format("  number of search terms: %d\n", static_cast<int>(rawTerms.size()));
+    console.write("  search terms:");
+    for (const std::string& rawTerm : rawTerms) {
+      console.format("    %s\n", rawTerm.c_str());
+      SearchTerm term = parseSearchTerm(rawTerm);
+      console.format(" [%s]:[%s]=[%u]\n", term.cypherTag.c_str(), term.valueText.c_str(),
+                     static_cast<unsigned>(term.value));
+      termKey += term.valueText + term.cypherTag;
+      recogniseSearchTerm(term, cyphers);
+      terms.push_back(std::move(term));
+    }
+  }
+
+  ResultFile file(std::string(kResultsFolder) + "/output_" + termKey + ".txt",
+                  ResultFile::Mode::overwrite);
+  if (!file.isOpen()) {
+    console.format("ERROR: failed to open output file (%s)\n", file.path().c_str());
+    return false;
+  }
+  const std::string list = termList(terms);
+  std::string shown, written;
+  for (size_t entry = 0; entry < dictionary.size(); ++entry) {
+    bool matches = true;
+    for (const SearchTerm& term : terms) {
+      if (!termMatches(term, dictionary, entry)) {
+        matches = false;
+        break;
+      }
+    }
+    if (!matches) continue;
+    const std::string_view text = dictionary.text(entry);
+    shown.append("MATCH: \"").append(text).append("\" = ").append(searchString) += '\n';
+    written.append("* *\"").append(text).append("\"* = ").append(list) += '\n';
+  }
+  console.write(shown);
+  file.write(written);
+  if (!finishResultFile(file, console)) return false;
+  console.line("Done.");
+  return true;
+}
