@@ -11,7 +11,7 @@ class Console;
 class Dictionary;
 
 // The score groups of a match run from the top score down to 2.
-inline constexpr int kTopScore = 33;
+inline constexpr int kTopScore = 34;
 
 // The entries of a match, by score, in dictionary order within each group,
 // and every entry that agrees in the primes cypher, whatever its score.
