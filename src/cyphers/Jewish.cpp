@@ -17,6 +17,6 @@ int32_t valueOf(unsigned char byte) { return alphabetValue(kLetters, byte, 800);
 const BuiltInCypher kJewish = {
     Method::jewish, "Jewish", "Jewish",
     Colour::magenta, "  agrippa:   ", "j",
-    {"j", "jew", "jewish", "agrippa", "latin"}, "j",
+    {"j", "jew", "jewish", "agrippa", "latin", "latin-agrippa", "alva"}, "j",
     4, MatchCondition::always, 7, valueOf};
 // clang-format on

@@ -17,6 +17,6 @@ const BuiltInCypher kJewishReduced = {
     Method::jewishReduced, "JewishReduced", "Jewish Reduced",
     Colour::magenta, "  jew-red:   ", "jr",
     {"jr", "jewred", "jew-red", "jew-reduced", "jew-reduction", "jewish-reduced",
-     "jewish-reduction"}, "jr",
+     "jewish-reduction", "agrippa-reduced", "jewish-red"}, "jr",
     1, MatchCondition::always, 0, valueOf};
 // clang-format on

@@ -17,6 +17,7 @@ int32_t valueOf(unsigned char byte) {
 const BuiltInCypher kKVException = {
     Method::kvexception, "KVException", "K/V Exception",
     Colour::magenta, "  kv-except: ", "kv",
-    {"kv", "kvexp", "kv-exp", "kvexcept", "kv-except", "kv-exception"}, "kv",
+    {"kv", "kvexp", "kv-exp", "kvexcept", "kv-except", "kv-exception",
+     "kvexception"}, "kv",
     1, MatchCondition::kvLetters, 0, valueOf};
 // clang-format on
