@@ -1,15 +1,15 @@
 #include "spellbook/Spellbook.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <string>
 
 #include "Layout.h"
 #include "io/Console.h"
-#include "io/ResultFile.h"
 #include "spells/Dictionary.h"
 
 namespace {
@@ -20,24 +20,64 @@ struct Holding {
   bool lastLineOpen = false;  // a hand-edited file may end without a line feed
 };
 
-// Reads the spellbook line by line; false when it cannot be opened.
-bool scanSpellbook(std::string_view spell, Holding& holding) {
-  FILE* stored = fopen(kUserSpellbookPath, "r");
-  if (stored == nullptr) return false;
-  char* line = nullptr;
-  size_t capacity = 0;
-  ssize_t length;
-  while (!holding.spell && (length = getline(&line, &capacity, stored)) > 0) {
-    const size_t size = static_cast<size_t>(length);
-    // Compared with its line feed: a stored line ending in CR LF never equals.
-    holding.spell = size == spell.size() + 1 && line[size - 1] == '\n' &&
-                    memcmp(line, spell.data(), spell.size()) == 0;
-    holding.lastLineOpen = line[size - 1] != '\n';
+// Reads the spellbook behind fd line by line, in constant memory. Lines are
+// compared with their line feed, so a stored line ending in CR LF never
+// equals; an unterminated last line equal to the spell holds it too. False
+// when the file cannot be read.
+bool scan(int fd, std::string_view spell, Holding& holding) {
+  char buffer[1 << 16];
+  size_t column = 0;        // bytes of the current line so far
+  bool lineMatches = true;  // the current line is spell's prefix so far
+  bool anyByte = false;
+  char last = '\n';
+  for (;;) {
+    const ssize_t count = read(fd, buffer, sizeof buffer);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return false;
+    if (count == 0) break;
+    anyByte = true;
+    for (ssize_t i = 0; i < count && !holding.spell; ++i) {
+      const char c = buffer[i];
+      if (c == '\n') {
+        holding.spell = lineMatches && column == spell.size();
+        column = 0;
+        lineMatches = true;
+        continue;
+      }
+      lineMatches = lineMatches && column < spell.size() && spell[column] == c;
+      ++column;
+    }
+    last = buffer[count - 1];
+    if (holding.spell) return true;
   }
-  free(line);
-  fclose(stored);
+  holding.lastLineOpen = anyByte && last != '\n';
+  holding.spell = holding.lastLineOpen && lineMatches && column == spell.size();
   return true;
 }
+
+// Appends record in one write, so that runs at the same time cannot tear it;
+// a write cut short is taken back.
+bool appendRecord(int fd, const std::string& record) {
+  struct stat before;
+  if (fstat(fd, &before) != 0) return false;
+  ssize_t written;
+  do {
+    written = write(fd, record.data(), record.size());
+  } while (written < 0 && errno == EINTR);
+  if (written == static_cast<ssize_t>(record.size())) return true;
+  if (written > 0 && ftruncate(fd, before.st_size) != 0) return false;
+  return false;
+}
+
+// Closes a descriptor when it goes, and with it any lock on it.
+struct Descriptor {
+  int fd;
+  ~Descriptor() { reset(); }
+  void reset() {
+    if (fd >= 0) close(fd);
+    fd = -1;
+  }
+};
 
 }  // namespace
 
@@ -52,8 +92,14 @@ bool archiveSpell(std::string_view spell, Console& console) {
   console.write(spell);
   console.write("> in user spellbook...");
 
+  // The check and the append are one step under an exclusive lock, so that
+  // runs at the same time store a spell once.
+  Descriptor reader{open(kUserSpellbookPath, O_RDONLY | O_CLOEXEC)};
   Holding holding;
-  if (!scanSpellbook(spell, holding)) {
+  const bool readable =
+      reader.fd >= 0 && flock(reader.fd, LOCK_EX) == 0 && scan(reader.fd, spell, holding);
+  if (!readable) {
+    reader.reset();  // and its lock: the writer takes one of its own
     console.line(
         "\nWARNING - failed to open spellbook/user_entries.txt in order to compare your spell "
         "against\n ... previous entries");
@@ -62,19 +108,28 @@ bool archiveSpell(std::string_view spell, Console& console) {
     return true;
   }
 
-  FILE* book = fopen(kUserSpellbookPath, "a");
-  if (book == nullptr) {
+  const Descriptor writer{
+      open(kUserSpellbookPath, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666)};
+  if (writer.fd < 0) {
     console.line(
         "\nERROR - failed to open spellbook/user_entries.txt in order to save your spell for "
         "future comparisons");
     return false;
   }
+  if (!readable) {
+    // Compare now, under the lock, with whatever another run may have stored.
+    flock(writer.fd, LOCK_EX);
+    const Descriptor again{open(kUserSpellbookPath, O_RDONLY | O_CLOEXEC)};
+    if (again.fd >= 0 && scan(again.fd, spell, holding) && holding.spell) {
+      console.line("...already exists, no need to add it.");
+      return true;
+    }
+  }
   std::string record;
   if (holding.lastLineOpen) record += '\n';
   record.append(spell);
   record += '\n';
-  const bool written = fwrite(record.data(), 1, record.size(), book) == record.size();
-  if ((fclose(book) != 0) || !written) {
+  if (!appendRecord(writer.fd, record)) {
     console.line("\nERROR - failed to save your spell in spellbook/user_entries.txt");
     return false;
   }

@@ -1,6 +1,7 @@
 #include "spells/Dictionary.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -118,6 +119,7 @@ void Dictionary::add(std::string_view text, const SpellTotals& totals) {
 bool Dictionary::load(const std::string& path, HashLines hashLines) {
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
+  flock(fd, LOCK_SH);  // a spell being archived meanwhile is read whole or not at all
   struct stat info;
   bool loaded = false;
   if (fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode)) {
