@@ -15,7 +15,10 @@ constexpr size_t kWriteSize = 1 << 16;
 
 int openForWriting(const std::string& path, ResultFile::Mode mode) {
   if (mode == ResultFile::Mode::overwrite) {
-    return open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    return open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  }
+  if (mode == ResultFile::Mode::createNew) {
+    return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
   }
   const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) return fd;
@@ -24,6 +27,7 @@ int openForWriting(const std::string& path, ResultFile::Mode mode) {
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != geteuid() ||
       ftruncate(fd, 0) != 0) {
     close(fd);
+    errno = EPERM;
     return -1;
   }
   return fd;
@@ -43,10 +47,21 @@ bool writeAll(int fd, const char* data, size_t size) {
 }  // namespace
 
 ResultFile::ResultFile(const std::string& path, Mode mode)
-    : fd(openForWriting(path, mode)), filePath(path) {}
+    : fd(openForWriting(path, mode)), error(fd < 0 ? errno : 0), filePath(path) {}
+
+ResultFile::ResultFile(const std::string& folder, std::string_view name, Mode mode)
+    : filePath(folder + "/" + std::string(name)) {
+  if (name.find('/') != std::string_view::npos) {
+    error = ENOENT;
+    return;
+  }
+  fd = openForWriting(filePath, mode);
+  error = fd < 0 ? errno : 0;
+}
 
 ResultFile::ResultFile(ResultFile&& other) noexcept
     : fd(std::exchange(other.fd, -1)),
+      error(other.error),
       failed(other.failed),
       filePath(std::move(other.filePath)),
       pending(std::move(other.pending)) {}
@@ -55,6 +70,7 @@ ResultFile& ResultFile::operator=(ResultFile&& other) noexcept {
   if (this != &other) {
     if (fd >= 0) ::close(fd);
     fd = std::exchange(other.fd, -1);
+    error = other.error;
     failed = other.failed;
     filePath = std::move(other.filePath);
     pending = std::move(other.pending);

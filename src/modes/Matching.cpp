@@ -50,9 +50,10 @@ int matchAsPage(const Invocation& run) { return matchWordList(run, ReportFormat:
 
 int writePageSet(const Invocation& run) {
   Dictionary dictionary;
-  loadWordList(dictionary, run.console);  // an unreadable list writes no page
-  writeHtmlSet(dictionary, run.console);
-  return kSuccess;
+  if (!loadWordList(dictionary, run.console)) return kFailure;
+  // A page that could not be written is told on the console and the set goes
+  // on with the others; the run then ends in failure.
+  return writeHtmlSet(dictionary, run.console) ? kSuccess : kFailure;
 }
 
 int compareWithSpellbook(const Invocation& run) { return compareWith(run, false); }

@@ -61,9 +61,10 @@ int matchConsonantalRoot(const Invocation& run) {
     run.console.line("ERROR: failed to load dictionary files for consonantal matching operation.");
     return kFailure;
   }
-  // An empty root or an unwritable result file is told on the console; the
-  // spell is archived all the same.
-  consonantalRootSearch(dictionary, spell, run.console);
+  // A spell without a root has nothing to search for: not a failure.
+  if (consonantalRootSearch(dictionary, spell, run.console) == RootSearch::failed) {
+    return kFailure;
+  }
   archiveSpell(spell, run.console);
   return kSuccess;
 }
@@ -77,6 +78,5 @@ int matchReduction(const Invocation& run) {
     run.console.line("ERROR: failed to load dictionary files for consonantal matching operation.");
     return kFailure;
   }
-  reductionSearch(dictionary, number, run.console);
-  return kSuccess;
+  return reductionSearch(dictionary, number, run.console) ? kSuccess : kFailure;
 }

@@ -54,18 +54,18 @@ std::string consonantalRoot(std::string_view text) {
   return root;
 }
 
-bool consonantalRootSearch(const Dictionary& dictionary, std::string_view spell, Console& console) {
+RootSearch consonantalRootSearch(const Dictionary& dictionary, std::string_view spell,
+                                 Console& console) {
   const std::string root = consonantalRoot(spell);
   if (root.empty()) {
     console.line("Consonantal root extraction returned empty string.");
-    return false;
+    return RootSearch::emptyRoot;
   }
-  ResultFile file(std::string(kResultsFolder) + "/conroots_" + root + ".txt",
-                  ResultFile::Mode::overwrite);
+  ResultFile file(kResultsFolder, "conroots_" + root + ".txt", ResultFile::Mode::overwrite);
   console.format("Output file will be: %s\n", file.path().c_str());
   if (!file.isOpen()) {
     console.format("ERROR: failed to open output file (%s)\n", file.path().c_str());
-    return false;
+    return RootSearch::failed;
   }
   const std::string lowerRoot = lowerCaseForm(root);
   std::string shown, written;
@@ -79,5 +79,5 @@ bool consonantalRootSearch(const Dictionary& dictionary, std::string_view spell,
   written += "----\n* ([Consonant Roots](/r/SurveyorsOfAges/wiki/discovery/consonant-roots/))\n";
   console.write(shown);
   file.write(written);
-  return finishResultFile(file, console);
+  return finishResultFile(file, console) ? RootSearch::written : RootSearch::failed;
 }

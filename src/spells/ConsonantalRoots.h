@@ -10,8 +10,14 @@ class Dictionary;
 // vowels stay: "Apple" has the root "Appl", "apple" the root "ppl".
 std::string consonantalRoot(std::string_view text);
 
+enum class RootSearch {
+  written,
+  emptyRoot,  // nothing to search for; not a failure
+  failed,     // the result file could not be opened or written
+};
+
 // Lists the entries whose root, lower-cased, equals the spell's, each with a
 // link to its dictionary page, on the console and in
-// spellbook/Results/conroots_<root>.txt. False when the root is empty or the
-// file cannot be written.
-bool consonantalRootSearch(const Dictionary& dictionary, std::string_view spell, Console& console);
+// spellbook/Results/conroots_<root>.txt.
+RootSearch consonantalRootSearch(const Dictionary& dictionary, std::string_view spell,
+                                 Console& console);

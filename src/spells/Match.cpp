@@ -81,7 +81,7 @@ bool dictionaryMatch(const Dictionary& dictionary, std::string_view phrase, Repo
   console.write(phrase);
   console.write(">\n");
   const SpellTotals totals = totalsOf(phrase);
-  ResultFile file = openMatchReport(matchReportPath(phrase, format), console);
+  ResultFile file = openMatchReport(matchReportPlace(phrase, format), console);
   if (!file.isOpen()) return false;
   console.line("Looping through dictionary...\n-----------------------------");
 

@@ -8,7 +8,7 @@
 #include "spells/Dictionary.h"
 
 bool reductionSearch(const Dictionary& dictionary, int32_t number, Console& console) {
-  ResultFile file(std::string(kResultsFolder) + "/reduction_" + std::to_string(number) + ".txt",
+  ResultFile file(kResultsFolder, "reduction_" + std::to_string(number) + ".txt",
                   ResultFile::Mode::overwrite);
   console.format("Output file will be: %s\n", file.path().c_str());
   if (!file.isOpen()) {

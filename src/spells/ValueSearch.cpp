@@ -95,8 +95,7 @@ bool valueSearch(const Dictionary& dictionary, std::string_view searchString,
     }
   }
 
-  ResultFile file(std::string(kResultsFolder) + "/output_" + termKey + ".txt",
-                  ResultFile::Mode::overwrite);
+  ResultFile file(kResultsFolder, "output_" + termKey + ".txt", ResultFile::Mode::overwrite);
   if (!file.isOpen()) {
     console.format("ERROR: failed to open output file (%s)\n", file.path().c_str());
     return false;

@@ -1,11 +1,14 @@
 #include "e2e/Scratch.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -88,7 +91,8 @@ std::string drain(int fd) {
 
 }  // namespace
 
-RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>& args) {
+RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>& args,
+                       const RunOptions& options) {
   int outPipe[2], errPipe[2];
   if (pipe(outPipe) != 0 || pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
   const pid_t child = fork();
@@ -101,6 +105,15 @@ RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>
     close(outPipe[0]);
     close(errPipe[0]);
     if (chdir(folder.c_str()) != 0) _exit(126);
+    for (const std::string& setting : options.environment) putenv(strdup(setting.c_str()));
+    if (options.fileSizeLimit >= 0) {
+      // Writing past the limit then fails as on a full disk, instead of
+      // ending the process.
+      signal(SIGXFSZ, SIG_IGN);
+      const rlim_t limit = static_cast<rlim_t>(options.fileSizeLimit);
+      const struct rlimit fileSize = {limit, limit};
+      setrlimit(RLIMIT_FSIZE, &fileSize);
+    }
     std::vector<char*> argv;
     std::string program = VERIGLYPH_BINARY;
     argv.push_back(program.data());

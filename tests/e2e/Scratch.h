@@ -34,12 +34,18 @@ struct RunResult {
   std::string err;
 };
 
+// What a run may be given besides its arguments.
+struct RunOptions {
+  std::vector<std::string> environment;  // "NAME=value", added to the inherited ones
+  long long fileSizeLimit = -1;          // the largest file it may write, as on a full disk
+};
+
 // Runs the built veriglyph with the given arguments in folder, with no
 // standard input.
-RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>& args);
+RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>& args,
+                       const RunOptions& options = {});
 
 extern const char* const kWordListRelative;
 
 // The whole content of a file, or a note that it is missing.
 std::string readFileBytes(const std::string& path);
-

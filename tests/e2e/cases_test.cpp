@@ -11,6 +11,7 @@
 //   wordlist  optional: the name of a shared word list in tests/e2e/fixtures/
 //   remove    optional: paths to delete from the scratch folder, one per line
 //   expect/   files the run must leave, each with exactly this content
+//   fsize     optional: the largest file the run may write, in bytes (a full disk)
 // Every other file of the scratch folder must be left as it was given, and
 // the run must write nothing to standard error.
 //
@@ -154,12 +155,15 @@ TEST_P(Case, RunsAsExpected) {
   if (fs::exists(dir / "args")) {
     for (const std::string& line : lines(readAll(dir / "args"))) args.push_back(unescape(line));
   }
-  std::map<std::string, std::string> expected = snapshot(scratch.path());
+  const std::map<std::string, std::string> given = snapshot(scratch.path());
+  std::map<std::string, std::string> expected = given;
   for (const auto& [path, content] : snapshot(dir / "expect")) expected[path] = content;
 
-  const RunResult run = runVeriglyph(scratch.path(), args);
+  RunOptions options;
+  if (fs::exists(dir / "fsize")) options.fileSizeLimit = std::stoll(readAll(dir / "fsize"));
+  const RunResult run = runVeriglyph(scratch.path(), args, options);
   if (getenv("VERIGLYPH_RECORD_CASES") != nullptr) {
-    record(dir, run, expected, snapshot(scratch.path()));
+    record(dir, run, given, snapshot(scratch.path()));
     GTEST_SKIP() << "recorded";
   }
 

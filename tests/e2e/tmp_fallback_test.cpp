@@ -116,3 +116,43 @@ TEST_F(TmpFallback, HtmlPageWithoutLetterFolderGoesToTmp) {
     EXPECT_FALSE(scratch.exists("spellbook/user_entries.txt"));
   }
 }
+
+// A link at temp_match.txt and a spell that climbs out of the results folder both end in the
+// private fallback; nothing is written through the link or outside the tree.
+TEST_F(TmpFallback, NothingLeadsOutOfTheTree) {
+  for (const std::string spell : {"magic", "a/../../../escaped"}) {
+    SCOPED_TRACE(spell);
+    clearTmp();
+    Scratch scratch;
+    scratch.writeWordList({"lm"});
+    scratch.writeFile("victim.txt", "precious\n");
+    scratch.writeFile("spellbook/Results/match_magic.txt", "an earlier report\n");
+    symlink("../../victim.txt", scratch.at("spellbook/Results/temp_match.txt").c_str());
+    scratch.writeFile("spellbook/Results/match_a/.keep", "");  // the folder the spell names
+    const std::string out = run(scratch, {"--match", spell}, 0);
+    const std::string detour =
+        spell == "magic"
+            ? "Output file already exists. Writing to temp file until the older match-result is "
+              "deleted.\nWARNING: failed to open output file (spellbook/Results/temp_match.txt)."
+            : "WARNING: failed to open output file (spellbook/Results/match_" + spell + ".txt).";
+    EXPECT_EQ(out.substr(0, out.find(" Writing to temp file.\n")),
+              kLoad + "Performing dictionary match against <" + spell + ">\n" + detour);
+    expectPrivateTmpFile("The search phrase: '" + spell + "'\n" +
+                         (spell == "magic" ? "\n\n**4 matches**\n\n* lm\n" : ""));
+    EXPECT_EQ(scratch.readFile("victim.txt"), "precious\n");
+    EXPECT_FALSE(scratch.exists("escaped.txt") || scratch.exists("../escaped.txt"));
+  }
+}
+
+// A page that can be written nowhere is told, the set goes on, and the run fails.
+TEST_F(TmpFallback, HtmlSetGoesOnPastAPageWrittenNowhere) {
+  Scratch scratch;
+  scratch.writeWordList({"1st", "ab"});
+  mkdir(kTmp, 0700);
+  const std::string out = run(scratch, {"--html"}, 1);
+  EXPECT_NE(out.find(fallbackStart("1st", "spellbook/ResultsHTML/1/match_1st.htm") +
+                     "ERROR: failed to open temporary output file (" + kTmp +
+                     ").\nDictionary Match for <ab>\n"),
+            std::string::npos);
+  EXPECT_TRUE(scratch.exists("spellbook/ResultsHTML/a/match_ab.htm"));
+}
