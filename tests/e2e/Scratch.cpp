@@ -93,36 +93,52 @@ std::string drain(int fd) {
 
 RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>& args,
                        const RunOptions& options) {
+  // Everything the child needs is made before the fork: between fork and
+  // exec, a child of a threaded process may only make plain system calls.
+  std::string program = VERIGLYPH_BINARY;
+  std::vector<std::string> copies(args);
+  std::vector<char*> argv{program.data()};
+  for (std::string& arg : copies) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  std::vector<std::string> settings(options.environment);
+  std::vector<char*> envp;
+  const auto overridden = [&settings](const char* inherited) {
+    for (const std::string& setting : settings) {
+      const size_t name = setting.find('=') + 1;  // the name with its "="
+      if (strncmp(inherited, setting.c_str(), name) == 0) return true;
+    }
+    return false;
+  };
+  for (char** setting = environ; *setting != nullptr; ++setting) {
+    if (!overridden(*setting)) envp.push_back(*setting);
+  }
+  for (std::string& setting : settings) envp.push_back(setting.data());
+  envp.push_back(nullptr);
+  const rlim_t limit = static_cast<rlim_t>(options.fileSizeLimit);
+  const struct rlimit fileSize = {limit, limit};
+
   int outPipe[2], errPipe[2];
-  if (pipe(outPipe) != 0 || pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
+  if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) {
+    throw std::runtime_error("pipe failed");
+  }
+  const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("fork failed");
   if (child == 0) {
-    const int devNull = open("/dev/null", O_RDONLY);
     dup2(devNull, 0);
     dup2(outPipe[1], 1);
     dup2(errPipe[1], 2);
-    close(outPipe[0]);
-    close(errPipe[0]);
     if (chdir(folder.c_str()) != 0) _exit(126);
-    for (const std::string& setting : options.environment) putenv(strdup(setting.c_str()));
     if (options.fileSizeLimit >= 0) {
       // Writing past the limit then fails as on a full disk, instead of
       // ending the process.
       signal(SIGXFSZ, SIG_IGN);
-      const rlim_t limit = static_cast<rlim_t>(options.fileSizeLimit);
-      const struct rlimit fileSize = {limit, limit};
       setrlimit(RLIMIT_FSIZE, &fileSize);
     }
-    std::vector<char*> argv;
-    std::string program = VERIGLYPH_BINARY;
-    argv.push_back(program.data());
-    std::vector<std::string> copies(args);
-    for (std::string& arg : copies) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    execv(program.c_str(), argv.data());
+    execve(program.c_str(), argv.data(), envp.data());
     _exit(127);
   }
+  close(devNull);
   close(outPipe[1]);
   close(errPipe[1]);
   RunResult result;

@@ -1,0 +1,41 @@
+// A word list and a spellbook from the input, loaded, then every search and
+// the match over what was loaded. Everything is written in a scratch folder;
+// the match is scored and rendered but its report goes to no file, so that
+// nothing reaches the shared fallback in /tmp.
+#include <cstdlib>
+
+#include "FuzzSupport.h"
+#include "cyphers/Cyphers.h"
+#include "spells/ConsonantalRoots.h"
+#include "spells/Dictionary.h"
+#include "spells/MatchReport.h"
+#include "spells/ReductionSearch.h"
+#include "spells/ValueSearch.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  enterScratchFolder();
+  const std::vector<std::string_view> parts = pieces(data, size);
+  Dictionary dictionary;
+  dictionary.appendFileBytes(piece(parts, 0), Dictionary::HashLines::entries);
+  dictionary.appendFileBytes(piece(parts, 1), Dictionary::HashLines::comments);
+  for (size_t i = 0; i < dictionary.size(); ++i) {
+    const SpellTotals stored = dictionary.totals(i), fresh = totalsOf(dictionary.text(i));
+    if (stored.totals != fresh.totals || stored.flags != fresh.flags) abort();
+  }
+
+  Console& console = nullConsole();
+  const std::string_view phrase = piece(parts, 2);
+  valueSearch(dictionary, phrase, CypherSet(), console);
+  consonantalRootSearch(dictionary, phrase, console);
+  reductionSearch(dictionary, static_cast<int32_t>(phrase.size()) - 2, console);
+  clearResults();
+
+  const SpellTotals totals = totalsOf(phrase);
+  MatchGroups groups;
+  scoreEntries(dictionary, totals, groups);
+  for (ReportFormat format : {ReportFormat::text, ReportFormat::html}) {
+    std::string page, shown;
+    appendMatchReport(page, shown, {dictionary, groups, phrase, totals, format, console.palette()});
+  }
+  return 0;
+}
