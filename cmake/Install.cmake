@@ -102,3 +102,7 @@ string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "of past phrases. veriglyph-init sets up a working folder with the shipped\n"
     "word list.")
 include(CPack)
+
+if(VERIGLYPH_TESTS)
+  add_subdirectory(tests/install)
+endif()
