@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# cmake --install into a temporary DESTDIR with an unusual prefix: the
+# installed files are the expected ones, and a tree made by the installed
+# veriglyph-init gives the installed veriglyph exactly the stdout, report and
+# spellbook that the built binary gives in a fresh copy of the repository's
+# own tree.
+source "$(dirname "$0")/lib.sh"
+
+prefix="/opt/veriglyph test"
+stage=$scratch/stage
+stage_install "$stage" "$prefix"
+root=$stage$prefix
+
+# Exactly these files, links and folders are installed.
+{
+    echo "$bindir/veriglyph"
+    echo "$bindir/veriglyph-init"
+    for name in "${wordlist_files[@]}"; do
+        echo "$datadir/$wordlist_dir/$name"
+    done
+    shipped_cyphers | sed "s|^|$datadir/Cyphers/|"
+    echo "$mandir/man1/veriglyph.1"
+    echo "$mandir/man1/veriglyph-init.1"
+    echo "share/bash-completion/completions/veriglyph"
+    echo "share/zsh/site-functions/_veriglyph"
+    echo "share/zsh/vendor-completions/_veriglyph"
+    echo "share/fish/vendor_completions.d/veriglyph.fish"
+    echo "share/doc/veriglyph/copyright"
+} | sort >"$scratch/expected-files"
+(cd "$root" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort) >"$scratch/installed-files"
+if ! diff -u "$scratch/expected-files" "$scratch/installed-files" >"$scratch/diff"; then
+    fail "installed files differ from the expected list:"
+    cat "$scratch/diff" >&2
+fi
+[[ $(find "$stage" -mindepth 1 -maxdepth 1) == "$stage/opt" ]] || fail "files installed outside the prefix"
+
+for program in veriglyph veriglyph-init; do
+    [[ -x $root/$bindir/$program ]] || fail "$bindir/$program is not executable"
+done
+for name in "${wordlist_files[@]}"; do
+    expect_same "$source_dir/spellbook/$wordlist_dir/$name" "$root/$datadir/$wordlist_dir/$name" "installed $name"
+done
+while IFS= read -r name; do
+    expect_same "$source_dir/spellbook/Cyphers/$name" "$root/$datadir/Cyphers/$name" "installed cypher $name"
+done < <(shipped_cyphers)
+expect_same "$source_dir/completions/veriglyph.bash" "$root/share/bash-completion/completions/veriglyph" "bash completion"
+expect_same "$source_dir/completions/_veriglyph" "$root/share/zsh/site-functions/_veriglyph" "zsh completion"
+expect_same "$source_dir/completions/_veriglyph" "$root/share/zsh/vendor-completions/_veriglyph" "zsh completion link"
+expect_same "$source_dir/completions/veriglyph.fish" "$root/share/fish/vendor_completions.d/veriglyph.fish" "fish completion"
+for page in veriglyph.1 veriglyph-init.1; do
+    expect_same "$build_dir/doc/$page" "$root/$mandir/man1/$page" "manual page $page"
+done
+# The copyright file ends with the word list's notice, unchanged.
+notice=$source_dir/spellbook/$wordlist_dir/SCOWL-COPYRIGHT.txt
+tail -c "$(wc -c <"$notice")" "$root/share/doc/veriglyph/copyright" >"$scratch/notice-tail"
+expect_same "$notice" "$scratch/notice-tail" "notice at the end of the copyright file"
+
+# The installed veriglyph-init lays out a fresh tree in a folder it makes.
+user="$scratch/work/fresh tree"
+run init "$root/$bindir/veriglyph-init" "$user"
+expect_status init 0
+expect_text init out "made $user/
+$(init_first_run_output "$user/")
+"
+expect_empty init err
+
+# It holds what the repository's own tree ships, nothing more.
+reference=$scratch/reference
+reference_tree "$reference"
+if ! diff -u <(listing "$reference") <(listing "$user") >"$scratch/diff"; then
+    fail "the tree veriglyph-init made differs from the repository's shipped tree:"
+    cat "$scratch/diff" >&2
+fi
+
+# The same match, installed binary in the new tree, built binary in the copy.
+(cd "$user" && run match-installed "$root/$bindir/veriglyph" --match "Hello World")
+(cd "$reference" && run match-built "$built_binary" --match "Hello World")
+expect_status match-built 0
+expect_status match-installed 0
+expect_same "$scratch/match-built.out" "$scratch/match-installed.out" "stdout of --match"
+expect_same "$scratch/match-built.err" "$scratch/match-installed.err" "stderr of --match"
+report="spellbook/Results/match_Hello World.txt"
+expect_same "$reference/$report" "$user/$report" "the match report"
+expect_same "$reference/spellbook/user_entries.txt" "$user/spellbook/user_entries.txt" "the spellbook"
+if ! diff -u <(listing "$reference") <(listing "$user") >"$scratch/diff"; then
+    fail "the two trees differ after the match:"
+    cat "$scratch/diff" >&2
+fi
+
+finish
