@@ -1,25 +1,26 @@
-// Micro-benchmarks of the work behind the search and match modes: building a
-// spell (twenty cypher walks per word-list entry at load), scoring the whole
-// list against one spell, and the per-word tests the console rendering makes.
+// Micro-benchmarks of the work behind the word-list modes, on the shipped
+// list: the totals of every entry, loading the list into a Dictionary, one
+// scoring pass of the whole list, and the console's "(?)" query test.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "Settings.h"
-#include "cyphers/Cyphers.h"
-#include "spells/DictionarySearch.h"
-#include "spells/Spell.h"
+#include "spells/Dictionary.h"
+#include "spells/Match.h"
+#include "spells/SpellTotals.h"
+#include "text/QueryPhrases.h"
 
 namespace {
 
-// The shipped word list, terminators removed, empty lines dropped; read once.
-const std::vector<std::string>& wordList() {
-  static const std::vector<std::string> words = [] {
+const char* const kList = VERIGLYPH_WORD_LIST;
+
+// The list's entries as strings (CR and empty lines dropped), read once.
+const std::vector<std::string>& entries() {
+  static const std::vector<std::string> lines = [] {
     std::vector<std::string> out;
-    std::ifstream in(VERIGLYPH_WORD_LIST, std::ios::binary);
+    std::ifstream in(kList, std::ios::binary);
     std::string line;
     while (std::getline(in, line)) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -27,79 +28,77 @@ const std::vector<std::string>& wordList() {
     }
     return out;
   }();
-  return words;
+  return lines;
 }
 
-// The word list as built spells, the way a load leaves it.
-const std::vector<Spell>& spells() {
-  static const std::vector<Spell> built = [] {
-    std::vector<Spell> out;
-    out.reserve(wordList().size());
-    for (const std::string& w : wordList()) out.emplace_back(w);
-    return out;
+// The list loaded once, for the benchmarks that read it.
+const Dictionary& loaded() {
+  static const Dictionary dictionary = [] {
+    Dictionary d;
+    d.load(kList, Dictionary::HashLines::entries);
+    return d;
   }();
-  return built;
+  return dictionary;
 }
 
-void setUp(benchmark::State& state) {
-  initCyphers();
-  silent = true;
-  if (wordList().empty()) state.SkipWithError("word list not found: " VERIGLYPH_WORD_LIST);
+bool haveList(benchmark::State& state) {
+  if (!entries().empty()) return true;
+  state.SkipWithError("word list not found");
+  return false;
 }
 
-// One cypher walk over a two-word spell.
-void BM_OrdinalCalculate(benchmark::State& state) {
-  setUp(state);
-  const std::string spell = "Hello World";
-  for (auto _ : state) benchmark::DoNotOptimize(ordinal.calculate(spell));
+void perEntry(benchmark::State& state, size_t count) {
+  state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(count));
 }
-BENCHMARK(BM_OrdinalCalculate);
 
-// Building every spell of the list: the CPU cost of a load, without the file
-// reading and the dictionary's own storage.
-void BM_BuildSpells(benchmark::State& state) {
-  setUp(state);
-  const std::vector<std::string>& words = wordList();
+// The twenty totals and letter facts of every entry, from its text.
+void BM_TotalsOf(benchmark::State& state) {
+  if (!haveList(state)) return;
   for (auto _ : state) {
-    for (const std::string& w : words) {
-      Spell s(w);
-      benchmark::DoNotOptimize(s.ordinalValue);
-    }
+    for (const std::string& entry : entries()) benchmark::DoNotOptimize(totalsOf(entry));
   }
-  state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * words.size()));
+  perEntry(state, entries().size());
 }
-BENCHMARK(BM_BuildSpells)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TotalsOf)->Unit(benchmark::kMillisecond);
 
-// Scoring the whole loaded list against one spell: the inner loop of --match,
-// and of every page of --html.
-void BM_MatchScorePass(benchmark::State& state) {
-  setUp(state);
-  const std::vector<Spell>& list = spells();
-  const Spell phrase("Hello World");
+// A whole load: reading the file (from the page cache) into a fresh Dictionary.
+void BM_LoadDictionary(benchmark::State& state) {
+  if (!haveList(state)) return;
+  size_t size = 0;
   for (auto _ : state) {
-    int total = 0;
-    for (const Spell& s : list) {
-      bool prime = false;
-      total += matchScore(s, phrase, prime);
-      total += prime;
-    }
-    benchmark::DoNotOptimize(total);
+    Dictionary dictionary;
+    dictionary.load(kList, Dictionary::HashLines::entries);
+    size = dictionary.size();
+    benchmark::DoNotOptimize(size);
   }
-  state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * list.size()));
+  perEntry(state, size);
 }
-BENCHMARK(BM_MatchScorePass)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadDictionary)->Unit(benchmark::kMillisecond);
 
-// The "(?)" query-phrase test the console rendering makes for every listed
-// spell.
+// Scoring and grouping the whole list against one phrase: the core of
+// --match, and of every page of --html.
+void BM_ScoreEntries(benchmark::State& state) {
+  if (!haveList(state)) return;
+  const SpellTotals phrase = totalsOf("Hello World");
+  MatchGroups groups;
+  for (auto _ : state) {
+    scoreEntries(loaded(), phrase, groups);
+    benchmark::DoNotOptimize(groups.prime.data());
+  }
+  perEntry(state, loaded().size());
+}
+BENCHMARK(BM_ScoreEntries)->Unit(benchmark::kMillisecond);
+
+// The "(?)" query-phrase test the console makes for every listed entry.
 void BM_PossibleQuery(benchmark::State& state) {
-  setUp(state);
-  const std::vector<Spell>& list = spells();
+  if (!haveList(state)) return;
+  const Dictionary& dictionary = loaded();
   for (auto _ : state) {
-    int hits = 0;
-    for (const Spell& s : list) hits += s.possibleQuery();
+    size_t hits = 0;
+    for (size_t i = 0; i < dictionary.size(); ++i) hits += possibleQuery(dictionary.text(i));
     benchmark::DoNotOptimize(hits);
   }
-  state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * list.size()));
+  perEntry(state, dictionary.size());
 }
 BENCHMARK(BM_PossibleQuery)->Unit(benchmark::kMillisecond);
 
