@@ -4,14 +4,7 @@
 // would list (scores 2 to kTopScore, plus the prime matches).
 //
 // usage: veriglyph_pages LIST N
-// Prints two lines:
-//   N pages over a N-entry list: L listed entries, L/N a page
-//   A pairs score above kTopScore (in no score group)
-// The score groups stop at kTopScore, one below the highest score there can
-// be, so an entry that agrees with the page's spell in every cypher (as a
-// spell with a k or v, an s and a capital does with itself) is listed on
-// that page only through the prime group. L + A is every pair scoring 2 or
-// more, plus the prime matches.
+// Prints: N pages over a N-entry list: L listed entries, L/N a page
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -90,23 +83,20 @@ int main(int argc, char** argv) {
   const size_t n = dictionary.size();
   constexpr size_t kBlock = 1024;  // entries scored together, as a page does
   alignas(64) int32_t scores[kBlock];
-  long listed = 0, above = 0;
+  long listed = 0;
   for (size_t page = 0; page < n; ++page) {
     const MatchPlan plan(dictionary, dictionary.totals(page));
     for (size_t first = 0; first < n; first += kBlock) {
       const size_t count = std::min(kBlock, n - first);
       plan.score(first, count, scores);
-      long inBlock = 0, aboveInBlock = 0;
+      long inBlock = 0;
       for (size_t i = 0; i < count; ++i) {
         inBlock += (scores[i] >= 2 && scores[i] <= kTopScore) + plan.primeMatch(first + i);
-        aboveInBlock += scores[i] > kTopScore;
       }
       listed += inBlock;
-      above += aboveInBlock;
     }
   }
   printf("%zu pages over a %zu-entry list: %ld listed entries, %.1f a page\n", n, n, listed,
          n == 0 ? 0.0 : static_cast<double>(listed) / static_cast<double>(n));
-  printf("%ld pairs score above %d (in no score group)\n", above, kTopScore);
   return 0;
 }
