@@ -23,6 +23,7 @@ struct ModeSwitch {
 // veriglyph SWITCH, alone. Any other lone argument is a spell to analyse.
 const ModeSwitch kLoneSwitches[] = {
     {{"--help"}, showHelp},
+    {{"--version"}, showVersion},
     {{"--html"}, writePageSet},
 };
 
@@ -62,7 +63,7 @@ Mode selectMode(const std::vector<std::string_view>& args) {
 
 int main(int argc, char** argv) {
   if (argc < 1) return kSuccess;  // not even a program name: nothing asked
-  Console console(stdout, Palette(true));
+  Console console(stdout, Palette::fromEnvironment());
   const Invocation run{{argv + 1, argv + argc}, console};
   return selectMode(run.args)(run);
 }

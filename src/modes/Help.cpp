@@ -115,3 +115,8 @@ int showHelp(const Invocation& run) {
   run.console.write(kHelpText);
   return kSuccess;
 }
+
+int showVersion(const Invocation& run) {
+  run.console.line("veriglyph " VERIGLYPH_VERSION);
+  return kSuccess;
+}

@@ -20,6 +20,8 @@ using Mode = int (*)(const Invocation&);
 
 // veriglyph, veriglyph --help
 int showHelp(const Invocation& run);
+// veriglyph --version
+int showVersion(const Invocation& run);
 // veriglyph WORD: the long report of WORD in thirteen cyphers.
 int analyseWord(const Invocation& run);
 // veriglyph --line WORD: the same report in short form.
