@@ -12,3 +12,5 @@ inline constexpr char kTempReportPath[] = "spellbook/Results/temp_match.txt";
 // Where a match report goes when it cannot be written below spellbook/.
 inline constexpr char kTempFallbackPath[] = "/tmp/veriglyph_temp_match.txt";
 inline constexpr char kDetailsFolder[] = "input/123";
+// The user's own cyphers, one .txt file each.
+inline constexpr char kCyphersFolder[] = "spellbook/Cyphers";

@@ -43,6 +43,8 @@ const ModeSwitch kSwitches[] = {
       "--consonantal-root-match"},
      matchConsonantalRoot},
     {{"--reduction-match"}, matchReduction},
+    {{"--table"}, exportTsv},
+    {{"--csv"}, exportCsv},
 };
 
 template <size_t N>

@@ -2,6 +2,7 @@
 #include <set>
 
 #include "TestSupport.h"
+#include "cyphers/CypherFile.h"
 #include "cyphers/Cyphers.h"
 
 namespace {
@@ -130,6 +131,36 @@ TEST(Cyphers, RegistryFactsAndDigitalRoots) {
   const int roots[][2] = {{0, 0},   {9, 9},  {10, 1},  {18, 9},      {19, 1},      {124, 7},
                           {999, 9}, {-1, 1}, {-15, 6}, {INT_MAX, 1}, {INT_MIN, 2}, {1000000000, 1}};
   for (const auto& [n, root] : roots) EXPECT_EQ(reductionValue(n), root) << n;
+}
+
+}  // namespace
+
+namespace {
+
+// A cypher of the user's own walks UTF-8 characters: an unlisted character and an invalid
+// byte are terms worth 0; its label is made from its default tag.
+TEST(OwnCyphers, WalkCharactersAndLabels) {
+  OwnCypherDefinition definition{"x.txt", "Mixed", {"mix", "mixed"}, {}};
+  definition.values = {{U'a', 1}, {U'\u05e9', 300}, {U'\U0001F600', 1000000}};
+  const Cypher mixed = Cypher::own(definition);
+  // a, shin, an invalid byte, b (unlisted), a truncated sequence, a four-byte character
+  const std::string text =
+      "a\xd7\xa9\xff"
+      "b\xe2\x82"
+      "\xf0\x9f\x98\x80";
+  EXPECT_EQ(breakdownOf(mixed, text), "1+300+0+0+0+0+1000000");
+  EXPECT_EQ(totalOf(mixed, text), 1000301);
+  std::string line;
+  appendTotal(line, mixed, "a", 1, LineForm::longLine, Palette(true));
+  EXPECT_EQ(line, "\033[36m  mix:       1  (1)  [1]\033[0m");
+  definition.tags = {"isopsephyplus"};
+  line.clear();
+  appendTotal(line, Cypher::own(definition), "", 0, LineForm::longLine, Palette(false));
+  EXPECT_EQ(line, "  isopsephyplus: 0  ()  [0]");  // at least one blank after the colon
+  // Totals wrap as unsigned, as the built-in ones do.
+  std::string many;
+  for (int i = 0; i < 4295; ++i) many += "\xf0\x9f\x98\x80";
+  EXPECT_EQ(static_cast<uint32_t>(totalOf(mixed, many)), 4295000000u - 4294967296u);
 }
 
 }  // namespace

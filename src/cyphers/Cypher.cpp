@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cyphers/CypherFile.h"
+#include "cyphers/Utf8.h"
+
 Cypher Cypher::builtIn(const BuiltInCypher& facts) {
   Cypher cypher;
   cypher.name = facts.displayName;
@@ -24,18 +27,60 @@ Cypher Cypher::builtIn(const BuiltInCypher& facts) {
   return cypher;
 }
 
+Cypher Cypher::own(const OwnCypherDefinition& definition) {
+  Cypher cypher;
+  cypher.name = definition.name;
+  cypher.colour = Colour::cyan;
+  cypher.tags = definition.tags;
+  cypher.defaultTag = definition.tags.at(0);
+  // Like the built-in labels: two blanks, the tag and a colon, padded to 13,
+  // with at least one blank after the colon.
+  cypher.label = "  " + cypher.defaultTag + ":";
+  cypher.label.resize(std::max<size_t>(13, cypher.label.size() + 1), ' ');
+  cypher.walk = Walk::characters;
+  for (const auto& [character, value] : definition.values) {
+    if (character < 0x80) {
+      cypher.byteValues[character] = value;
+    } else {
+      cypher.characterValues.emplace_back(character, value);
+    }
+  }
+  std::sort(cypher.characterValues.begin(), cypher.characterValues.end());
+  return cypher;
+}
+
 bool Cypher::acceptsTag(std::string_view tag) const {
   return std::find(tags.begin(), tags.end(), tag) != tags.end();
 }
 
 namespace {
 
-// Calls visit(value) for each term of text, in order.
+int32_t characterValue(const Cypher& cypher, char32_t character) {
+  if (character < 0x80) return cypher.byteValues[character];
+  const auto& values = cypher.characterValues;
+  const auto found =
+      std::lower_bound(values.begin(), values.end(), std::make_pair(character, 0),
+                       [](const auto& a, const auto& b) { return a.first < b.first; });
+  return found != values.end() && found->first == character ? found->second : 0;
+}
+
+// Calls visit(value) for each term of text, in order: each byte, or each
+// UTF-8 character (an invalid byte being a term of its own, worth 0).
 template <typename Visit>
 void forEachTerm(const Cypher& cypher, std::string_view text, Visit visit) {
-  for (unsigned char byte : text) {
-    const int32_t value = cypher.byteValues[byte];
-    if (value != kSkipped) visit(value);
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  if (cypher.walk == Walk::bytes) {
+    for (size_t i = 0; i < text.size(); ++i) {
+      const int32_t value = cypher.byteValues[bytes[i]];
+      if (value != kSkipped) visit(value);
+    }
+    return;
+  }
+  for (size_t i = 0; i < text.size();) {
+    char32_t character;
+    bool valid;
+    i += decodeUtf8(bytes + i, text.size() - i, character, valid);
+    visit(valid ? characterValue(cypher, character) : 0);
   }
 }
 

@@ -11,6 +11,8 @@
 #include "cyphers/Method.h"
 #include "text/Colour.h"
 
+struct OwnCypherDefinition;
+
 // Value of every byte in a byte-walked cypher. kSkipped marks a byte that
 // takes no part at all: no value and no term of the breakdown.
 using ByteValues = std::array<int32_t, 256>;
@@ -63,6 +65,9 @@ struct Cypher {
   std::vector<std::pair<char32_t, int32_t>> characterValues;  // characters past ASCII, sorted
 
   static Cypher builtIn(const BuiltInCypher& facts);
+  // A cypher read from a user's file: characters walked, shown in cyan, its
+  // label made from its default tag.
+  static Cypher own(const OwnCypherDefinition& definition);
 
   bool acceptsTag(std::string_view tag) const;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +19,9 @@ class CypherSet {
  public:
   CypherSet();
   void addOwn(Cypher cypher);
+  // Adds the cyphers of every .txt file in folder; false, with the line that
+  // tells the fault, when a file is faulty.
+  bool readOwn(const std::string& folder, std::string& errorLine);
 
   const std::vector<Cypher>& all() const { return cyphers; }
   size_t indexOf(const Cypher& cypher) const {

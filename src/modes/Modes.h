@@ -44,6 +44,9 @@ int matchAsText(const Invocation& run);
 int matchAsPage(const Invocation& run);
 // veriglyph --html: a page for every word-list entry.
 int writePageSet(const Invocation& run);
+// veriglyph --table FILE, --csv FILE: every line's totals as a table.
+int exportTsv(const Invocation& run);
+int exportCsv(const Invocation& run);
 // veriglyph --spells WORD, --spellbook WORD, --all-spells WORD: the report,
 // then the match against the user's own spells.
 int compareWithSpellbook(const Invocation& run);

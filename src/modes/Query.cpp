@@ -35,8 +35,18 @@ void showDetailsFile(const std::string& name, Console& console) {
 int querySingleCypher(const Invocation& run) {
   const std::string_view spell = run.args.at(0);
   const bool details = run.args.size() > 2 && run.args[2] == "details";
-  const CypherSet cyphers;
-  const Cypher* cypher = cyphers.findByTag(run.args.at(1));
+  const std::string_view tag = run.args.at(1);
+  CypherSet cyphers;
+  const Cypher* cypher = cyphers.findByTag(tag);
+  if (cypher == nullptr) {
+    // No built-in cypher takes the tag: the user's own are asked, in order.
+    std::string error;
+    if (!cyphers.readOwn(kCyphersFolder, error)) {
+      run.console.line(error);
+      return kFailure;
+    }
+    cypher = cyphers.findByTag(tag);
+  }
   if (cypher == nullptr) {
     run.console.line("ERROR: invalid method (cypher) specified.");
     return kFailure;

@@ -1,6 +1,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "Layout.h"
 #include "cyphers/Cyphers.h"
 #include "io/Console.h"
 #include "modes/Modes.h"
@@ -12,13 +13,28 @@
 
 namespace {
 
+// Whether a term of the search names no built-in cypher, so that the user's
+// own cyphers are needed to recognise it.
+bool needsOwnCyphers(std::string_view searchString, const CypherSet& builtIns) {
+  for (const std::string& raw : splitSearchString(searchString)) {
+    if (builtIns.findByTag(parseSearchTerm(raw).cypherTag) == nullptr) return true;
+  }
+  return false;
+}
+
 int findIn(const Invocation& run, bool (*load)(Dictionary&, Console&)) {
+  CypherSet cyphers;
+  std::string error;
+  if (needsOwnCyphers(run.operand(), cyphers) && !cyphers.readOwn(kCyphersFolder, error)) {
+    run.console.line(error);
+    return kFailure;
+  }
   Dictionary dictionary;
   if (!load(dictionary, run.console)) {
     run.console.line("ERROR: failed to load dictionary files for search operation.");
     return kFailure;
   }
-  if (!valueSearch(dictionary, run.operand(), CypherSet(), run.console)) {
+  if (!valueSearch(dictionary, run.operand(), cyphers, run.console)) {
     run.console.line("ERROR: problem running dictionary search.");
     return kFailure;
   }

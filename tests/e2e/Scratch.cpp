@@ -121,11 +121,20 @@ RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>
   if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) {
     throw std::runtime_error("pipe failed");
   }
-  const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
+  // Standard input: a nameless file holding what the run may read.
+  char inputName[] = "/tmp/veriglyph-e2e-input-XXXXXX";
+  const int input = mkostemp(inputName, O_CLOEXEC);
+  if (input < 0) throw std::runtime_error("mkostemp failed");
+  unlink(inputName);
+  if (write(input, options.standardInput.data(), options.standardInput.size()) !=
+          static_cast<ssize_t>(options.standardInput.size()) ||
+      lseek(input, 0, SEEK_SET) != 0) {
+    throw std::runtime_error("cannot write standard input");
+  }
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("fork failed");
   if (child == 0) {
-    dup2(devNull, 0);
+    dup2(input, 0);
     dup2(outPipe[1], 1);
     dup2(errPipe[1], 2);
     if (chdir(folder.c_str()) != 0) _exit(126);
@@ -138,7 +147,7 @@ RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>
     execve(program.c_str(), argv.data(), envp.data());
     _exit(127);
   }
-  close(devNull);
+  close(input);
   close(outPipe[1]);
   close(errPipe[1]);
   RunResult result;

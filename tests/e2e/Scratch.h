@@ -38,6 +38,7 @@ struct RunResult {
 struct RunOptions {
   std::vector<std::string> environment;  // "NAME=value", added to the inherited ones
   long long fileSizeLimit = -1;          // the largest file it may write, as on a full disk
+  std::string standardInput;             // what it reads on standard input
 };
 
 // Runs the built veriglyph with the given arguments in folder, with no

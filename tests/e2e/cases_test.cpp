@@ -12,6 +12,10 @@
 //   remove    optional: paths to delete from the scratch folder, one per line
 //   expect/   files the run must leave, each with exactly this content
 //   fsize     optional: the largest file the run may write, in bytes (a full disk)
+//   stdin     optional: what the run reads on standard input (else nothing)
+//   stderr    optional: the exact standard error (else there must be none)
+//   shipped   optional: files of the repository's spellbook/ tree to copy in,
+//             one path a line (such as Cyphers/hebrew.txt)
 // Every other file of the scratch folder must be left as it was given, and
 // the run must write nothing to standard error.
 //
@@ -36,6 +40,7 @@ namespace {
 
 const fs::path kCasesDir = fs::path(VERIGLYPH_E2E_DIR) / "cases";
 const fs::path kFixturesDir = fs::path(VERIGLYPH_E2E_DIR) / "fixtures";
+const fs::path kShippedDir = fs::path(VERIGLYPH_E2E_DIR) / ".." / ".." / "spellbook";
 
 std::string readAll(const fs::path& file) { return readFileBytes(file.string()); }
 
@@ -103,6 +108,8 @@ void record(const fs::path& dir, const RunResult& run,
             const std::map<std::string, std::string>& before,
             const std::map<std::string, std::string>& after) {
   writeBytes(dir / "stdout", run.out);
+  fs::remove(dir / "stderr");
+  if (!run.err.empty()) writeBytes(dir / "stderr", run.err);
   fs::remove(dir / "status");
   if (run.status != 0) writeBytes(dir / "status", std::to_string(run.status) + "\n");
   fs::remove_all(dir / "expect");
@@ -140,6 +147,11 @@ void prepare(const fs::path& dir, Scratch& scratch) {
     const std::string name = lines(readAll(dir / "wordlist")).at(0);
     scratch.writeFile(kWordListRelative, readAll(kFixturesDir / name));
   }
+  if (fs::exists(dir / "shipped")) {
+    for (const std::string& path : lines(readAll(dir / "shipped"))) {
+      scratch.writeFile("spellbook/" + path, readAll(kShippedDir / path));
+    }
+  }
   if (fs::exists(dir / "given")) copyTree(dir / "given", scratch.path());
   if (fs::exists(dir / "remove")) {
     for (const std::string& path : lines(readAll(dir / "remove"))) scratch.remove(path);
@@ -168,6 +180,7 @@ void runCase(const std::string& name, bool colourless) {
 
   RunOptions options;
   if (fs::exists(dir / "fsize")) options.fileSizeLimit = std::stoll(readAll(dir / "fsize"));
+  if (fs::exists(dir / "stdin")) options.standardInput = readAll(dir / "stdin");
   options.environment.push_back(colourless ? "NO_COLOR=1" : "NO_COLOR=");
   const RunResult run = runVeriglyph(scratch.path(), args, options);
   if (!colourless && getenv("VERIGLYPH_RECORD_CASES") != nullptr) {
@@ -179,7 +192,7 @@ void runCase(const std::string& name, bool colourless) {
   EXPECT_EQ(run.status, status);
   const std::string stdoutExpected = readAll(dir / "stdout");
   EXPECT_EQ(run.out, colourless ? withoutColour(stdoutExpected) : stdoutExpected);
-  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.err, fs::exists(dir / "stderr") ? readAll(dir / "stderr") : "");
   const std::map<std::string, std::string> left = snapshot(scratch.path());
   for (const auto& [path, content] : expected) {
     const auto found = left.find(path);
