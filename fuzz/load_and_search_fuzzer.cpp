@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   MatchGroups groups;
   scoreEntries(dictionary, totals, groups);
   for (ReportFormat format : {ReportFormat::text, ReportFormat::html}) {
-    std::string page, shown;
+    TextBuffer page, shown;
     appendMatchReport(page, shown, {dictionary, groups, phrase, totals, format, console.palette()});
   }
   return 0;

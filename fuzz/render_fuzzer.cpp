@@ -21,17 +21,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t i = 0; i < dictionary.size(); ++i) {
     // Spread the entries over the groups by their first byte.
     const unsigned char first = static_cast<unsigned char>(dictionary.text(i)[0]);
-    groups.byScore[2 + first % (kTopScore - 1)].push_back(static_cast<uint32_t>(i));
-    if (first % 3 == 0) groups.prime.push_back(static_cast<uint32_t>(i));
+    const Listed listed{static_cast<uint32_t>(i), agreementOf(dictionary.totals(i), totals)};
+    groups.byScore[2 + first % (kTopScore - 1)].push_back(listed);
+    if (first % 3 == 0) groups.prime.push_back(listed);
   }
   for (bool colour : {true, false}) {
     for (ReportFormat format : {ReportFormat::text, ReportFormat::html}) {
-      std::string page, shown;
+      TextBuffer page, shown;
       appendMatchReport(page, shown, {dictionary, groups, phrase, totals, format, Palette(colour)});
-      if (!colour && !escapesGiven && shown.find('\033') != std::string::npos) abort();
+      if (!colour && !escapesGiven && shown.view().find('\033') != std::string_view::npos) abort();
       // HTML text never carries a raw angle bracket of a spell.
       if (format == ReportFormat::html && phrase.find('<') != std::string_view::npos &&
-          page.find(std::string("<b>") + std::string(phrase) + "</b>") != std::string::npos) {
+          page.view().find(std::string("<b>") + std::string(phrase) + "</b>") !=
+              std::string::npos) {
         abort();
       }
     }

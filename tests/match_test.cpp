@@ -81,9 +81,10 @@ TEST(Match, ScoresClassesAndMarkers) {
     EXPECT_EQ(score, c.score);
     EXPECT_EQ(plan.primeMatch(0), std::string(c.setup).find("pri") != std::string::npos);
     for (bool first : {true, false}) {
-      std::string out;
-      appendListedSpell(out, c.text, w, q, first, Palette(true));
-      EXPECT_EQ(out, (first ? "" : ",  ") + ansi(c.shown));
+      TextBuffer out;
+      appendListedSpell(out, c.text, agreementOf(w, q), ownMarks(c.text, w), q.holds(kHoldsCapital),
+                        first, Palette(true));
+      EXPECT_EQ(out.view(), (first ? "" : ",  ") + ansi(c.shown));
     }
   }
   Dictionary both;  // a spell agrees with itself in everything: 34, unless a total is 0
@@ -124,12 +125,14 @@ TEST(Match, ReportFileAndConsole) {
     SCOPED_TRACE(c.phrase + (c.html ? " html " : " text ") + std::to_string(c.group.size()));
     Dictionary dictionary;  // distinct totals: no markers, no colour
     MatchGroups groups;
-    for (const std::string& text : c.group) {
-      groups.byScore[5].push_back(static_cast<uint32_t>(dictionary.size()));
-      dictionary.add(text, spell(text, 100 + 200 * static_cast<int32_t>(dictionary.size())));
-    }
     const SpellTotals phrase = spell(c.phrase, 10000);
-    std::string page, shown;
+    for (const std::string& text : c.group) {
+      const SpellTotals totals = spell(text, 100 + 200 * static_cast<int32_t>(dictionary.size()));
+      groups.byScore[5].push_back(
+          {static_cast<uint32_t>(dictionary.size()), agreementOf(totals, phrase)});
+      dictionary.add(text, totals);
+    }
+    TextBuffer page, shown;
     const ReportFormat format = c.html ? ReportFormat::html : ReportFormat::text;
     appendMatchReport(page, shown, {dictionary, groups, c.phrase, phrase, format, Palette(true)});
     const std::string head = c.html ? "<html><head><title>" + c.phrase +
@@ -138,11 +141,11 @@ TEST(Match, ReportFileAndConsole) {
                                           c.phrase + "</h1>\n<p>The search phrase: '<b>" +
                                           c.phrase + "</b>'</p>\n"
                                     : "The search phrase: '" + c.phrase + "'\n";
-    EXPECT_EQ(page, head + c.list + (c.html ? "</body></html>\n" : ""));
+    EXPECT_EQ(page.view(), head + c.list + (c.html ? "</body></html>\n" : ""));
     const std::string heading = c.html ? "<h2>5 matches</h2>" : "**5 matches**";
     const std::string banner = rule + "\n" + blank + "\n     \x1b[33m" + heading + "\x1b[0m : '" +
                                c.phrase + "'\n" + blank + "\n" + rule + "\n";
-    EXPECT_EQ(shown, c.group.empty() ? "" : banner + c.screen);
+    EXPECT_EQ(shown.view(), c.group.empty() ? "" : banner + c.screen);
   }
 }
 

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr size_t kWriteSize = 1 << 16;
-
 int openForWriting(const std::string& path, ResultFile::Mode mode) {
   if (mode == ResultFile::Mode::overwrite) {
     return open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
@@ -63,8 +61,7 @@ ResultFile::ResultFile(ResultFile&& other) noexcept
     : fd(std::exchange(other.fd, -1)),
       error(other.error),
       failed(other.failed),
-      filePath(std::move(other.filePath)),
-      pending(std::move(other.pending)) {}
+      filePath(std::move(other.filePath)) {}
 
 ResultFile& ResultFile::operator=(ResultFile&& other) noexcept {
   if (this != &other) {
@@ -73,7 +70,6 @@ ResultFile& ResultFile::operator=(ResultFile&& other) noexcept {
     error = other.error;
     failed = other.failed;
     filePath = std::move(other.filePath);
-    pending = std::move(other.pending);
   }
   return *this;
 }
@@ -83,22 +79,11 @@ ResultFile::~ResultFile() {
 }
 
 void ResultFile::write(std::string_view text) {
-  if (pending.empty() && text.size() >= kWriteSize) {
-    failed = failed || !writeAll(fd, text.data(), text.size());
-    return;
-  }
-  pending += text;
-  if (pending.size() >= kWriteSize) flush();
-}
-
-void ResultFile::flush() {
-  failed = failed || !writeAll(fd, pending.data(), pending.size());
-  pending.clear();
+  if (fd >= 0) failed = failed || !writeAll(fd, text.data(), text.size());
 }
 
 bool ResultFile::close() {
   if (fd < 0) return false;
-  flush();
   const bool closed = ::close(fd) == 0;
   fd = -1;
   return closed && !failed;

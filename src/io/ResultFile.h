@@ -5,8 +5,8 @@
 
 class Console;
 
-// One result file, open for writing. Writes are collected and go out in large
-// pieces; close() tells whether every byte reached the file.
+// One result file, open for writing. Each write goes out whole (callers hand
+// over what they built); close() tells whether every byte reached the file.
 class ResultFile {
  public:
   enum class Mode {
@@ -39,13 +39,10 @@ class ResultFile {
   bool close();
 
  private:
-  void flush();
-
   int fd = -1;
   int error = 0;
   bool failed = false;
   std::string filePath;
-  std::string pending;
 };
 
 // Closes a result file; on failure says so on the console. A file cut short is

@@ -53,7 +53,7 @@ int writePageSet(const Invocation& run) {
   if (!loadWordList(dictionary, run.console)) return kFailure;
   // A page that could not be written is told on the console and the set goes
   // on with the others; the run then ends in failure.
-  return writeHtmlSet(dictionary, run.console) ? kSuccess : kFailure;
+  return writeHtmlSet(dictionary, pageSetJobs(), run.console) ? kSuccess : kFailure;
 }
 
 int compareWithSpellbook(const Invocation& run) { return compareWith(run, false); }

@@ -87,8 +87,8 @@ void Dictionary::adopt(Region next, const Layout& layout) {
   for (size_t m = 0; m < kSpellCyphers; ++m) {
     auto* const column =
         reinterpret_cast<int32_t*>(base + layout.columnsAt + m * layout.columnStride);
-    if (entries > 0) std::copy(columns[m], columns[m] + entries, column);
-    columns[m] = column;
+    if (entries > 0) std::copy(totalColumns[m], totalColumns[m] + entries, column);
+    totalColumns[m] = column;
   }
   arena = base;
   starts = nextStarts;
@@ -99,7 +99,7 @@ void Dictionary::adopt(Region next, const Layout& layout) {
 }
 
 void Dictionary::record(size_t textEnd, const SpellTotals& totals) {
-  for (size_t m = 0; m < kSpellCyphers; ++m) columns[m][entries] = totals.totals[m];
+  for (size_t m = 0; m < kSpellCyphers; ++m) totalColumns[m][entries] = totals.totals[m];
   flags[entries] = totals.flags;
   starts[++entries] = static_cast<uint32_t>(textEnd);
 }
@@ -208,7 +208,7 @@ void Dictionary::takeLines(size_t offset, HashLines hashLines) {
 
 SpellTotals Dictionary::totals(size_t entry) const {
   SpellTotals spell;
-  for (size_t m = 0; m < kSpellCyphers; ++m) spell.totals[m] = columns[m][entry];
+  for (size_t m = 0; m < kSpellCyphers; ++m) spell.totals[m] = totalColumns[m][entry];
   spell.flags = flags[entry];
   return spell;
 }

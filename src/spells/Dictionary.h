@@ -36,8 +36,9 @@ class Dictionary {
   std::string_view text(size_t entry) const {
     return {arena + starts[entry], starts[entry + 1] - starts[entry]};
   }
-  const int32_t* column(Method method) const { return columns[index(method)]; }
-  int32_t total(size_t entry, Method method) const { return columns[index(method)][entry]; }
+  const int32_t* column(Method method) const { return totalColumns[index(method)]; }
+  const int32_t* const* columns() const { return totalColumns; }
+  int32_t total(size_t entry, Method method) const { return totalColumns[index(method)][entry]; }
   const uint8_t* flagColumn() const { return flags; }
   SpellTotals totals(size_t entry) const;
 
@@ -56,7 +57,7 @@ class Dictionary {
   size_t arenaSize = 0;
   uint32_t* starts = nullptr;  // entry i is arena[starts[i], starts[i + 1])
   uint8_t* flags = nullptr;
-  int32_t* columns[kSpellCyphers] = {};
+  int32_t* totalColumns[kSpellCyphers] = {};
   size_t entries = 0;
   size_t arenaCapacity = 0, entryCapacity = 0;
 };

@@ -1,6 +1,7 @@
 #include "spells/Match.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "cyphers/Cyphers.h"
 #include "io/Console.h"
@@ -10,12 +11,14 @@
 #include "spells/ReportFile.h"
 
 void MatchGroups::clear() {
-  for (std::vector<uint32_t>& group : byScore) group.clear();
+  for (std::vector<Listed>& group : byScore) group.clear();
   prime.clear();
 }
 
 MatchPlan::MatchPlan(const Dictionary& dictionary, const SpellTotals& phrase)
     : flags(dictionary.flagColumn()),
+      columns(dictionary.columns()),
+      phrase(phrase),
       primes(dictionary.column(Method::primes)),
       phrasePrimes(phrase[Method::primes]) {
   for (size_t m = 0; m < kSpellCyphers; ++m) {
@@ -43,7 +46,10 @@ MatchPlan::MatchPlan(const Dictionary& dictionary, const SpellTotals& phrase)
   }
 }
 
-void MatchPlan::score(size_t first, size_t count, int32_t* scores) const {
+// The loop is built for wide vector units too, and the best one the machine
+// has is taken when the program starts.
+__attribute__((target_clones("avx2", "default"))) void MatchPlan::score(size_t first, size_t count,
+                                                                        int32_t* scores) const {
   std::fill(scores, scores + count, 0);
   for (size_t t = 0; t < termCount; ++t) {
     const Term& term = terms[t];
@@ -53,10 +59,25 @@ void MatchPlan::score(size_t first, size_t count, int32_t* scores) const {
     } else {
       const uint8_t* entryFlags = flags + first;
       for (size_t i = 0; i < count; ++i) {
-        scores[i] += (column[i] == term.total && (entryFlags[i] & term.needs)) ? term.weight : 0;
+        // Bitwise, not &&: both sides are cheap, and the loop stays a vector loop.
+        const int32_t hit = (column[i] == term.total) & ((entryFlags[i] & term.needs) != 0);
+        scores[i] += hit * term.weight;
       }
     }
   }
+}
+
+__attribute__((target_clones("avx2", "default"))) void MatchPlan::markListed(
+    size_t first, size_t count, const int32_t* scores, uint8_t* listed) const {
+  const int32_t* entryPrimes = primes + first;
+  const bool primesCount = phrasePrimes != 0;  // a zero total never agrees
+  for (size_t i = 0; i < count; ++i) {
+    listed[i] = (scores[i] >= 2) | ((entryPrimes[i] == phrasePrimes) & primesCount);
+  }
+}
+
+Agreement MatchPlan::agreement(size_t entry) const {
+  return agreementOf([this, entry](size_t m) { return columns[m][entry]; }, flags[entry], phrase);
 }
 
 void scoreEntries(const Dictionary& dictionary, const SpellTotals& phrase, MatchGroups& groups) {
@@ -64,14 +85,26 @@ void scoreEntries(const Dictionary& dictionary, const SpellTotals& phrase, Match
   groups.clear();
   const MatchPlan plan(dictionary, phrase);
   alignas(64) int32_t scores[kBlock];
+  alignas(64) uint8_t listed[kBlock] = {};
   for (size_t first = 0; first < dictionary.size(); first += kBlock) {
     const size_t count = std::min(kBlock, dictionary.size() - first);
     plan.score(first, count, scores);
-    for (size_t i = 0; i < count; ++i) {
-      const uint32_t entry = static_cast<uint32_t>(first + i);
-      if (scores[i] >= 2 && scores[i] <= kTopScore) groups.byScore[scores[i]].push_back(entry);
-      if (plan.primeMatch(entry)) groups.prime.push_back(entry);
+    plan.markListed(first, count, scores, listed);
+    // Few entries are listed on a page: look at eight marks at a time.
+    for (size_t i = 0; i < count; i += 8) {
+      uint64_t eight;
+      memcpy(&eight, listed + i, sizeof eight);
+      if (eight == 0) continue;
+      for (size_t j = i; j < std::min(i + 8, count); ++j) {
+        if (!listed[j]) continue;
+        const uint32_t entry = static_cast<uint32_t>(first + j);
+        // The entry's totals are still at hand from scoring its block.
+        const Listed listed{entry, plan.agreement(entry)};
+        if (scores[j] >= 2) groups.byScore[scores[j]].push_back(listed);
+        if (plan.primeMatch(entry)) groups.prime.push_back(listed);
+      }
     }
+    std::fill(listed, listed + count, 0);
   }
 }
 
@@ -83,15 +116,11 @@ bool dictionaryMatch(const Dictionary& dictionary, std::string_view phrase, Repo
   const SpellTotals totals = totalsOf(phrase);
   ResultFile file = openMatchReport(matchReportPlace(phrase, format), console);
   if (!file.isOpen()) return false;
-  console.line("Looping through dictionary...\n-----------------------------");
-
   MatchGroups groups;
   scoreEntries(dictionary, totals, groups);
-  std::string page, shown;
+  TextBuffer page, shown;
   appendMatchReport(page, shown, {dictionary, groups, phrase, totals, format, console.palette()});
-  console.write(shown);
-  file.write(page);
-  if (!finishResultFile(file, console)) return false;
-  console.line("-----------------------------\nDone.");
-  return true;
+  file.write(page.view());
+  const bool written = file.close();
+  return showMatchEnd(shown.view(), file, written, console);
 }

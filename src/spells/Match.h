@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "spells/Agreement.h"
 #include "spells/SpellTotals.h"
 
 class Console;
@@ -13,11 +14,17 @@ class Dictionary;
 // The score groups of a match run from the top score down to 2.
 inline constexpr int kTopScore = 34;
 
+// An entry of a match group, with how it stands to the phrase.
+struct Listed {
+  uint32_t entry;
+  Agreement agreement;
+};
+
 // The entries of a match, by score, in dictionary order within each group,
 // and every entry that agrees in the primes cypher, whatever its score.
 struct MatchGroups {
-  std::array<std::vector<uint32_t>, kTopScore + 1> byScore;
-  std::vector<uint32_t> prime;
+  std::array<std::vector<Listed>, kTopScore + 1> byScore;
+  std::vector<Listed> prime;
 
   void clear();
 };
@@ -31,6 +38,11 @@ class MatchPlan {
 
   // The scores of count entries from first, into scores[0..count).
   void score(size_t first, size_t count, int32_t* scores) const;
+  // Marks in listed[0..count) the entries that go into some group: a score
+  // of 2 or more, or agreement in primes.
+  void markListed(size_t first, size_t count, const int32_t* scores, uint8_t* listed) const;
+  // How the entry stands to the phrase.
+  Agreement agreement(size_t entry) const;
   // Whether the entry agrees in primes, which puts it in the prime group.
   bool primeMatch(size_t entry) const { return phrasePrimes != 0 && primes[entry] == phrasePrimes; }
 
@@ -44,6 +56,8 @@ class MatchPlan {
   Term terms[kSpellCyphers];
   size_t termCount = 0;
   const uint8_t* flags;
+  const int32_t* const* columns;
+  const SpellTotals& phrase;
   const int32_t* primes;
   int32_t phrasePrimes;
 };

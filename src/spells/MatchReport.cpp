@@ -1,8 +1,10 @@
 #include "spells/MatchReport.h"
 
+#include <string>
 #include <vector>
 
 #include "spells/Dictionary.h"
+#include "spells/ListingTable.h"
 #include "spells/MatchScreen.h"
 #include "text/Colour.h"
 #include "text/Text.h"
@@ -13,76 +15,124 @@ std::string_view firstCharacterOf(std::string_view text) { return text.substr(0,
 
 // One list line: a plain item, or an emphasised one when the spell and the
 // phrase differ in having capitals. HTML items link to the spell's own page,
-// which lies in the folder of its first character.
-void appendListLine(std::string& page, std::string_view text, std::string_view phrase,
-                    bool emphasised, ReportFormat format) {
+// which lies in the folder of its first character; link is the item's end
+// (see appendLink).
+void appendListLine(TextBuffer& page, std::string_view text, std::string_view link,
+                    std::string_view phrase, bool emphasised, ReportFormat format) {
+  char* at = page.room(text.size() + link.size() + 48);
   if (format == ReportFormat::text) {
-    page += emphasised ? "* *" : "* ";
-    page += text;
-    page += emphasised ? "*\n" : "\n";
+    at = TextBuffer::put(at, emphasised ? "* *" : "* ");
+    at = TextBuffer::put(at, text);
+    page.end(TextBuffer::put(at, emphasised ? "*\n" : "\n"));
     return;
   }
-  page += emphasised ? "<li><i><a href=\"" : "<li><a href=\"";
+  at = TextBuffer::put(at, emphasised ? "<li><i><a href=\"" : "<li><a href=\"");
   const std::string_view first = firstCharacterOf(text);
   if (first != firstCharacterOf(phrase)) {
-    page += "../";
-    appendHrefEscaped(page, first);
-    page += '/';
+    std::string folder;
+    appendHrefEscaped(folder, first);
+    at = TextBuffer::put(at, "../");
+    at = TextBuffer::put(at, folder);
+    *at++ = '/';
   }
-  page += "match_";
-  appendHrefEscaped(page, text);
-  page += ".htm\">";
-  appendHtmlEscaped(page, text);
-  page += emphasised ? "</a></i></li>\n" : "</a></li>\n";
+  at = TextBuffer::put(at, link);
+  page.end(TextBuffer::put(at, emphasised ? "</a></i></li>\n" : "</a></li>\n"));
 }
 
-void appendBanner(std::string& shown, std::string_view heading, std::string_view phrase,
+void appendBanner(TextBuffer& shown, std::string_view heading, std::string_view phrase,
                   const Palette& palette) {
   static const std::string rule(71, '-');
   static const std::string blank(71, ' ');
-  shown.append(rule).append("\n").append(blank).append("\n     ");
-  palette.paint(shown, Colour::yellow, heading);
-  shown.append(" : '").append(phrase).append("'\n");
-  shown.append(blank).append("\n").append(rule).append("\n");
+  char* at = shown.room(4 * 72 + 32 + heading.size() + phrase.size());
+  at = TextBuffer::put(at, rule);
+  *at++ = '\n';
+  at = TextBuffer::put(at, blank);
+  at = TextBuffer::put(at, "\n     ");
+  at = palette.paint(at, Colour::yellow, heading);
+  at = TextBuffer::put(at, " : '");
+  at = TextBuffer::put(at, phrase);
+  at = TextBuffer::put(at, "'\n");
+  at = TextBuffer::put(at, blank);
+  *at++ = '\n';
+  at = TextBuffer::put(at, rule);
+  *at++ = '\n';
+  shown.end(at);
 }
 
-void appendGroup(std::string& page, std::string& shown, std::string_view heading,
-                 const std::vector<uint32_t>& group, const ReportInput& input) {
+void appendGroup(TextBuffer& page, TextBuffer& shown, std::string_view heading,
+                 const std::vector<Listed>& group, const ReportInput& input) {
   if (group.empty()) return;
   const bool html = input.format == ReportFormat::html;
-  page.append(html ? "<br>" : "\n\n").append(heading).append(html ? "<br>\n<ul>\n" : "\n\n");
+  page.append(html ? "<br>" : "\n\n");
+  page.append(heading);
+  page.append(html ? "<br>\n<ul>\n" : "\n\n");
   appendBanner(shown, heading, input.phrase, input.palette);
 
   const bool phraseHasCapitals = input.phraseTotals.holds(kHoldsCapital);
+  const ListingTable* listing = input.listing;
+  const uint32_t phraseText =
+      listing != nullptr ? listing->record(input.phraseEntry).firstWithText : 0;
+  std::string link;
   bool first = true;
-  for (uint32_t entry : group) {
-    const std::string_view text = input.dictionary.text(entry);
-    if (text == input.phrase) {
-      shown.append("[[SEARCHPHRASE:").append(input.phrase).append("]]\n");
+  for (size_t i = 0; i < group.size(); ++i) {
+    const uint32_t entry = group[i].entry;
+    const Agreement agreement = group[i].agreement;
+    // From the listing's records, or worked out here.
+    const ListingTable::Record* record = nullptr;
+    std::string_view text;
+    bool isPhrase;  // the phrase is named on the console, not listed
+    if (listing != nullptr) {
+      // The listed entries lie anywhere in the list: ask for a record a few
+      // entries ahead, so that it has arrived when its turn comes.
+      if (i + 6 < group.size()) listing->prefetch(group[i + 6].entry);
+      record = &listing->record(entry);
+      text = record->text();
+      isPhrase = record->firstWithText == phraseText;
+    } else {
+      text = input.dictionary.text(entry);
+      isPhrase = text == input.phrase;
+    }
+    if (isPhrase) {
+      shown.append("[[SEARCHPHRASE:");
+      shown.append(input.phrase);
+      shown.append("]]\n");
       continue;
     }
-    const SpellTotals totals = input.dictionary.totals(entry);
-    const bool capitalisationMismatch = phraseHasCapitals != totals.holds(kHoldsCapital);
-    appendListLine(page, text, input.phrase, capitalisationMismatch, input.format);
-    appendListedSpell(shown, text, totals, input.phraseTotals, first, input.palette);
+    if (record == nullptr && html) {
+      link.clear();
+      appendLink(link, text);
+    }
+    const bool capitalisationMismatch = phraseHasCapitals != spellHolds(agreement, kHoldsCapital);
+    appendListLine(page, text, record != nullptr ? record->link() : link, input.phrase,
+                   capitalisationMismatch, input.format);
+    appendListedSpell(
+        shown, text, agreement,
+        record != nullptr ? record->marks : ownMarks(text, input.dictionary.totals(entry)),
+        phraseHasCapitals, first, input.palette);
     first = false;
   }
-  if (html) page += "</ul>\n";
-  shown += '\n';
+  if (html) page.append("</ul>\n");
+  shown.append('\n');
 }
 
 }  // namespace
 
-void appendMatchReport(std::string& page, std::string& shown, const ReportInput& input) {
+void appendMatchReport(TextBuffer& page, TextBuffer& shown, const ReportInput& input) {
   const bool html = input.format == ReportFormat::html;
   if (html) {
     std::string phrase;
     appendHtmlEscaped(phrase, input.phrase);
-    page.append("<html><head><title>").append(phrase);
-    page.append(" (matching spells)</title></head><body>\n<h1>Spells matching: ").append(phrase);
-    page.append("</h1>\n<p>The search phrase: '<b>").append(phrase).append("</b>'</p>\n");
+    page.append("<html><head><title>");
+    page.append(phrase);
+    page.append(" (matching spells)</title></head><body>\n<h1>Spells matching: ");
+    page.append(phrase);
+    page.append("</h1>\n<p>The search phrase: '<b>");
+    page.append(phrase);
+    page.append("</b>'</p>\n");
   } else {
-    page.append("The search phrase: '").append(input.phrase).append("'\n");
+    page.append("The search phrase: '");
+    page.append(input.phrase);
+    page.append("'\n");
   }
   for (int score = kTopScore; score >= 2; --score) {
     const std::string number = std::to_string(score);
@@ -92,5 +142,5 @@ void appendMatchReport(std::string& page, std::string& shown, const ReportInput&
   }
   appendGroup(page, shown, html ? "<h2>All prime matches</h2>" : "**All prime matches**",
               input.groups.prime, input);
-  if (html) page += "</body></html>\n";
+  if (html) page.append("</body></html>\n");
 }

@@ -1,14 +1,18 @@
 #pragma once
 
-#include <string>
+#include <cstdint>
 #include <string_view>
 
 #include "spells/Match.h"
+#include "text/TextBuffer.h"
 
 class Dictionary;
+class ListingTable;
 class Palette;
 
-// What a match report is made of.
+// What a match report is made of. With a listing table, what the report needs
+// of each listed entry is looked up there instead of worked out; phraseEntry
+// is then the entry the phrase is.
 struct ReportInput {
   const Dictionary& dictionary;
   const MatchGroups& groups;
@@ -16,6 +20,8 @@ struct ReportInput {
   const SpellTotals& phraseTotals;
   ReportFormat format;
   const Palette& palette;
+  const ListingTable* listing = nullptr;
+  uint32_t phraseEntry = 0;
 };
 
 // Appends the report file's text to page and its console rendering to shown:
@@ -23,4 +29,4 @@ struct ReportInput {
 // group gets its heading and one line per spell in the file, and a banner and
 // one line of coloured spells on the console. The phrase itself is listed on
 // the console only.
-void appendMatchReport(std::string& page, std::string& shown, const ReportInput& input);
+void appendMatchReport(TextBuffer& page, TextBuffer& shown, const ReportInput& input);

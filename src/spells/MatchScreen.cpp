@@ -21,9 +21,9 @@ enum DisplayClass {
 };
 
 struct DisplayForm {
-  const char* open;
+  std::string_view open;
   Colour colour;
-  const char* close;
+  std::string_view close;
 };
 
 const DisplayForm kDisplayForms[] = {
@@ -36,7 +36,7 @@ const DisplayForm kDisplayForms[] = {
 struct Marker {
   bool shown;
   Colour colour;
-  const char* text;
+  std::string_view text;
 };
 
 struct Markers {
@@ -45,24 +45,31 @@ struct Markers {
        satanic = false, alw = false, kfw = false;
 };
 
-// The spell's own symmetry, shown last: at most one of four.
-Marker symmetryMarker(const SpellTotals& w) {
-  if (fullSymmetry(w)) return {true, Colour::cyan, "%!!"};
-  if (ordinalSymmetry(w)) return {true, Colour::reset, "%"};
-  if (reducedSymmetry(w)) return {true, Colour::blue, "%"};
-  if (alwkfwMatch(w)) return {true, Colour::red, "%"};
-  return {false, Colour::none, ""};
+// The bits of OwnMarks: the query suffix, the plural marker, and in the
+// others the spell's own symmetry, shown last: at most one of four.
+enum : OwnMarks { kQuery = 1, kPlural = 2, kSymmetryShift = 2 };
+const Marker kSymmetryMarkers[] = {
+    {false, Colour::none, ""}, {true, Colour::cyan, "%!!"}, {true, Colour::reset, "%"},
+    {true, Colour::blue, "%"}, {true, Colour::red, "%"},
+};
+
+int symmetryOf(const SpellTotals& w) {
+  if (fullSymmetry(w)) return 1;
+  if (ordinalSymmetry(w)) return 2;
+  if (reducedSymmetry(w)) return 3;
+  if (alwkfwMatch(w)) return 4;
+  return 0;
 }
 
-void appendBraceList(std::string& out, const Markers& m, const SpellTotals& w,
-                     const Palette& palette) {
-  const Marker symmetry = symmetryMarker(w);
+// Writes the brace list at at, at most 185 bytes; gives the place after it.
+char* putBraceList(char* at, const Markers& m, OwnMarks marks, const Palette& palette) {
+  const Marker& symmetry = kSymmetryMarkers[marks >> kSymmetryShift];
   // Old English alone opens no list: it agrees too often to be worth a line
   // of its own, so it only rides along with another marker.
   const bool opens = m.plus || m.doublePlus || m.crossed || symmetry.shown || m.plural ||
                      m.satanic || m.reduced || m.reverse || m.septenary || m.kv || m.sexception ||
                      m.alw || m.kfw;
-  if (!opens) return;
+  if (!opens) return at;
   const Marker ordered[] = {
       {m.plural, Colour::yellow, "pl?"},
       {m.doublePlus, Colour::yellow, "++"},
@@ -79,29 +86,36 @@ void appendBraceList(std::string& out, const Markers& m, const SpellTotals& w,
       {m.kfw, Colour::red, "kf"},
       symmetry,
   };
-  out += " {";
+  at = TextBuffer::put(at, " {");
   bool firstMarker = true;
   for (const Marker& marker : ordered) {
     if (!marker.shown) continue;
-    if (!firstMarker) out += ',';
-    palette.paint(out, marker.colour, marker.text);
+    if (!firstMarker) *at++ = ',';
+    at = palette.paint(at, marker.colour, marker.text);
     firstMarker = false;
   }
-  out += '}';
+  *at++ = '}';
+  return at;
 }
 
 }  // namespace
 
-void appendListedSpell(std::string& out, std::string_view text, const SpellTotals& w,
-                       const SpellTotals& q, bool first, const Palette& palette) {
-  auto agree = [&](Method method) { return w[method] == q[method]; };
+OwnMarks ownMarks(std::string_view text, const SpellTotals& spell) {
+  return static_cast<OwnMarks>((possibleQuery(text) ? kQuery : 0) |
+                               (possiblePlurality(text) ? kPlural : 0) |
+                               symmetryOf(spell) << kSymmetryShift);
+}
+
+void appendListedSpell(TextBuffer& out, std::string_view text, Agreement agreement, OwnMarks marks,
+                       bool phraseHasCapitals, bool first, const Palette& palette) {
+  auto agree = [agreement](Method method) { return agrees(agreement, method); };
   int displayClass = kPlain;
   Markers m;
   if (agree(Method::jewish) || agree(Method::trigonal) || agree(Method::squares) ||
       agree(Method::extended) || agree(Method::baconis)) {
     displayClass = kStrong;
   }
-  if ((q.holds(kHoldsCapital) && agree(Method::bacon) && agree(Method::baconis)) ||
+  if ((phraseHasCapitals && agree(Method::bacon) && agree(Method::baconis)) ||
       (agree(Method::extended) && agree(Method::jewish))) {
     displayClass = kStronger;
   }
@@ -135,28 +149,28 @@ void appendListedSpell(std::string& out, std::string_view text, const SpellTotal
     m.septenary = true;
   }
   m.oldEnglish = agree(Method::oldEnglish);
-  m.plural = possiblePlurality(text);
+  m.plural = (marks & kPlural) != 0;
   const bool ordinalAndReduced = agree(Method::ordinal) && agree(Method::reduced);
   if (ordinalAndReduced && agree(Method::reverse) && agree(Method::reverseReduced)) {
     m.doublePlus = true;
   } else if (ordinalAndReduced) {
     m.plus = true;
-  } else if (w[Method::reverse] == q[Method::ordinal] &&
-             w[Method::reverseReduced] == q[Method::reduced]) {
+  } else if ((agreement & kReverseIsOrdinal) && (agreement & kReverseReducedIsReduced)) {
     m.crossed = true;  // the spell's reverse totals are the phrase's forward ones
   }
-  m.kv = w.holds(kHoldsKV) && agree(Method::kvexception);
-  m.sexception = w.holds(kHoldsS) && agree(Method::sexception);
+  m.kv = spellHolds(agreement, kHoldsKV) && agree(Method::kvexception);
+  m.sexception = spellHolds(agreement, kHoldsS) && agree(Method::sexception);
   m.alw = agree(Method::alw);
   m.kfw = agree(Method::kfw);
 
   const DisplayForm& form = kDisplayForms[displayClass];
-  if (!first) out += ",  ";
-  out += form.open;
-  out += palette.code(form.colour);
-  out += text;
-  if (possibleQuery(text)) out += "(?)";
-  if (form.colour != Colour::none) out += palette.code(Colour::reset);
-  out += form.close;
-  appendBraceList(out, m, w, palette);
+  char* at = out.room(text.size() + 256);
+  if (!first) at = TextBuffer::put(at, ",  ");
+  at = TextBuffer::put(at, form.open);
+  at = TextBuffer::put(at, palette.code(form.colour));
+  at = TextBuffer::put(at, text);
+  if (marks & kQuery) at = TextBuffer::put(at, "(?)");  // inside the colour
+  if (form.colour != Colour::none) at = TextBuffer::put(at, palette.code(Colour::reset));
+  at = TextBuffer::put(at, form.close);
+  out.end(putBraceList(at, m, marks, palette));
 }

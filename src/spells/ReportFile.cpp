@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include <utility>
+
 #include "Layout.h"
 #include "io/Console.h"
 
@@ -19,19 +21,37 @@ ReportPlace matchReportPlace(std::string_view phrase, ReportFormat format) {
 
 ResultFile openMatchReport(const ReportPlace& place, Console& console) {
   ResultFile file(place.folder, place.name, ResultFile::Mode::createNew);
-  if (file.isOpen()) return file;
-  if (file.openError() == EEXIST) {
+  return file.isOpen() ? std::move(file) : reportDetour(file, console);
+}
+
+ResultFile reportDetour(const ResultFile& refused, Console& console) {
+  ResultFile file;
+  const std::string* path = &refused.path();
+  if (refused.openError() == EEXIST) {
     console.line(
         "Output file already exists. Writing to temp file until the older match-result is "
         "deleted.");
     file = ResultFile(kTempReportPath, ResultFile::Mode::overwrite);
     if (file.isOpen()) return file;
+    path = &file.path();
   }
   console.format("WARNING: failed to open output file (%s). Writing to temp file.\n",
-                 file.path().c_str());
+                 path->c_str());
   file = ResultFile(kTempFallbackPath, ResultFile::Mode::privateFile);
   if (!file.isOpen()) {
     console.format("ERROR: failed to open temporary output file (%s).\n", kTempFallbackPath);
   }
   return file;
+}
+
+bool showMatchEnd(std::string_view shown, const ResultFile& report, bool written,
+                  Console& console) {
+  console.line("Looping through dictionary...\n-----------------------------");
+  console.write(shown);
+  if (!written) {
+    console.format("ERROR: failed to write output file (%s)\n", report.path().c_str());
+    return false;
+  }
+  console.line("-----------------------------\nDone.");
+  return true;
 }

@@ -22,3 +22,11 @@ ReportPlace matchReportPlace(std::string_view phrase, ReportFormat format);
 // fallback in /tmp. Each detour is told on the console. Not open when nothing
 // could be opened.
 ResultFile openMatchReport(const ReportPlace& place, Console& console);
+// The same detours for a report whose own file, at the place given, could not
+// be created (openError is the reason, an errno value).
+ResultFile reportDetour(const ResultFile& refused, Console& console);
+
+// The console's part of a match once its report is written or not: the loop's
+// frame around the groups, then "Done." or the write error. False on the
+// error.
+bool showMatchEnd(std::string_view shown, const ResultFile& report, bool written, Console& console);

@@ -1,37 +1,32 @@
 #include "text/Colour.h"
 
 #include <cstdlib>
+#include <cstring>
 
 Palette Palette::fromEnvironment() {
   const char* noColour = getenv("NO_COLOR");
   return Palette(noColour == nullptr || noColour[0] == '\0');
 }
 
-std::string_view Palette::code(Colour colour) const {
-  if (!enabled) return {};
-  switch (colour) {
-    case Colour::none:
-      return {};
-    case Colour::red:
-      return "\033[31m";
-    case Colour::green:
-      return "\033[32m";
-    case Colour::yellow:
-      return "\033[33m";
-    case Colour::blue:
-      return "\033[34m";
-    case Colour::magenta:
-      return "\033[35m";
-    case Colour::cyan:
-      return "\033[36m";
-    case Colour::reset:
-      return "\033[0m";
-  }
-  return {};
+Palette::Palette(bool enabled) {
+  static constexpr std::string_view kCodes[] = {"",         "\033[31m", "\033[32m", "\033[33m",
+                                                "\033[34m", "\033[35m", "\033[36m", "\033[0m"};
+  for (size_t c = 0; c < 8; ++c) codes[c] = enabled ? kCodes[c] : std::string_view();
 }
 
 void Palette::paint(std::string& out, Colour colour, std::string_view text) const {
   out += code(colour);
   out += text;
   if (colour != Colour::none) out += code(Colour::reset);
+}
+
+char* Palette::paint(char* at, Colour colour, std::string_view text) const {
+  const std::string_view start = code(colour), end = code(Colour::reset);
+  memcpy(at, start.data(), start.size());
+  at += start.size();
+  memcpy(at, text.data(), text.size());
+  at += text.size();
+  if (colour == Colour::none) return at;
+  memcpy(at, end.data(), end.size());
+  return at + end.size();
 }

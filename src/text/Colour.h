@@ -11,14 +11,16 @@ enum class Colour : unsigned char { none, red, green, yellow, blue, magenta, cya
 // colour (NO_COLOR), so that text comes out the same, byte for byte, without them.
 class Palette {
  public:
-  explicit Palette(bool enabled) : enabled(enabled) {}
+  explicit Palette(bool enabled);
   // Colour unless NO_COLOR is set and not empty.
   static Palette fromEnvironment();
 
-  std::string_view code(Colour colour) const;
+  std::string_view code(Colour colour) const { return codes[static_cast<size_t>(colour)]; }
   // colour, text, then a reset unless colour is Colour::none.
   void paint(std::string& out, Colour colour, std::string_view text) const;
+  // The same at, giving the place after it; at has room for text and 9 bytes.
+  char* paint(char* at, Colour colour, std::string_view text) const;
 
  private:
-  bool enabled;
+  std::string_view codes[8];
 };

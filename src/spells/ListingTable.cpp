@@ -1,0 +1,54 @@
+#include "spells/ListingTable.h"
+
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+
+#include "spells/Dictionary.h"
+#include "text/Text.h"
+
+void appendLink(std::string& out, std::string_view text) {
+  out += "match_";
+  appendHrefEscaped(out, text);
+  out += ".htm\">";
+  appendHtmlEscaped(out, text);
+}
+
+namespace {
+
+std::vector<uint32_t> firstEntriesWithText(const Dictionary& dictionary) {
+  std::vector<uint32_t> order(dictionary.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&dictionary](uint32_t a, uint32_t b) {
+    return dictionary.text(a) < dictionary.text(b);
+  });
+  std::vector<uint32_t> first(dictionary.size());
+  for (size_t i = 0; i < order.size(); ++i) {
+    const bool repeat = i > 0 && dictionary.text(order[i]) == dictionary.text(order[i - 1]);
+    first[order[i]] = repeat ? first[order[i - 1]] : order[i];
+  }
+  return first;
+}
+
+}  // namespace
+
+ListingTable::ListingTable(const Dictionary& dictionary) {
+  const std::vector<uint32_t> firstWithText = firstEntriesWithText(dictionary);
+  offsets.reserve(dictionary.size());
+  std::string link;
+  for (size_t entry = 0; entry < dictionary.size(); ++entry) {
+    const std::string_view text = dictionary.text(entry);
+    link.clear();
+    appendLink(link, text);
+    Record record;
+    record.marks = ownMarks(text, dictionary.totals(entry));
+    record.firstWithText = firstWithText[entry];
+    record.textLength = static_cast<uint32_t>(text.size());
+    record.linkLength = static_cast<uint32_t>(link.size());
+    offsets.push_back(records.size());
+    records.append(reinterpret_cast<const char*>(&record), sizeof record);
+    records.append(text);
+    records.append(link);
+    records.resize((records.size() + alignof(Record) - 1) / alignof(Record) * alignof(Record));
+  }
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "spells/MatchScreen.h"
+#include "spells/SpellTotals.h"
+
+class Dictionary;
+
+// What every page that lists an entry needs of it, worked out once for a
+// whole page set instead of on every page, and kept together in one small
+// record per entry: a page lists entries from all over the list, and one
+// record is one trip to memory where the columns would be many. (How the
+// entry stands to the page's phrase comes with it from the scoring.)
+class ListingTable {
+ public:
+  struct Record {
+    OwnMarks marks;          // what the spell shows of itself
+    uint32_t firstWithText;  // the first entry of the same text
+    uint32_t textLength, linkLength;
+    // Then the text, and the end of its list item ("match_<target>.htm\">"
+    // and the text, escaped).
+    std::string_view text() const { return {reinterpret_cast<const char*>(this + 1), textLength}; }
+    std::string_view link() const {
+      return {reinterpret_cast<const char*>(this + 1) + textLength, linkLength};
+    }
+  };
+
+  explicit ListingTable(const Dictionary& dictionary);
+
+  const Record& record(uint32_t entry) const {
+    return *reinterpret_cast<const Record*>(records.data() + offsets[entry]);
+  }
+  // Asks for an entry's record ahead of its use.
+  void prefetch(uint32_t entry) const {
+    const char* at = records.data() + offsets[entry];
+    __builtin_prefetch(at);
+    __builtin_prefetch(at + 64);
+  }
+
+ private:
+  std::string records;  // back to back, each aligned for its numbers
+  std::vector<size_t> offsets;
+};
+
+// The end of a list item for text: "match_<link target>.htm\">" and the text,
+// both escaped for the page.
+void appendLink(std::string& out, std::string_view text);
