@@ -1,6 +1,7 @@
 #include "e2e/Scratch.h"
 
 #include <fcntl.h>
+#include <pty.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -118,7 +119,14 @@ RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>
   const struct rlimit fileSize = {limit, limit};
 
   int outPipe[2], errPipe[2];
-  if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) {
+  if (pipe2(outPipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+  if (options.errorsToTerminal) {
+    if (openpty(&errPipe[0], &errPipe[1], nullptr, nullptr, nullptr) != 0) {
+      throw std::runtime_error("openpty failed");
+    }
+    fcntl(errPipe[0], F_SETFD, FD_CLOEXEC);
+    fcntl(errPipe[1], F_SETFD, FD_CLOEXEC);
+  } else if (pipe2(errPipe, O_CLOEXEC) != 0) {
     throw std::runtime_error("pipe failed");
   }
   // Standard input: a nameless file holding what the run may read.

@@ -39,6 +39,7 @@ struct RunOptions {
   std::vector<std::string> environment;  // "NAME=value", added to the inherited ones
   long long fileSizeLimit = -1;          // the largest file it may write, as on a full disk
   std::string standardInput;             // what it reads on standard input
+  bool errorsToTerminal = false;         // standard error is a terminal (a pseudo-terminal)
 };
 
 // Runs the built veriglyph with the given arguments in folder, with no

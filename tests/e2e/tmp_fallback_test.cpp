@@ -156,3 +156,38 @@ TEST_F(TmpFallback, HtmlSetGoesOnPastAPageWrittenNowhere) {
             std::string::npos);
   EXPECT_TRUE(scratch.exists("spellbook/ResultsHTML/a/match_ab.htm"));
 }
+
+// The HTML set gives the same console text, pages, temp_match.txt and /tmp fallback for any
+// number of threads: with repeated entries, a page already there, an entry without a letter
+// folder and one with HTML-special characters. The expected bytes are kept in
+// fixtures/html-set-jobs/ (stdout, and the files as they are left).
+TEST_F(TmpFallback, HtmlSetIsTheSameForAnyThreadCount) {
+  const std::string fixtures = std::string(VERIGLYPH_E2E_DIR) + "/fixtures/html-set-jobs/";
+  const std::vector<std::string> list = {"ab", "ba",    "Ab",    "ab", "magic", "1st", "a<b&\"c",
+                                         "gamic", "ba", "Magic", "lm", "zz",    "b a"};
+  const std::vector<std::string> kept = {
+      "spellbook/ResultsHTML/a/match_ab.htm", "spellbook/ResultsHTML/b/match_ba.htm",
+      "spellbook/ResultsHTML/A/match_Ab.htm", "spellbook/ResultsHTML/m/match_magic.htm",
+      "spellbook/ResultsHTML/a/match_a<b&\"c.htm", "spellbook/ResultsHTML/g/match_gamic.htm",
+      "spellbook/ResultsHTML/M/match_Magic.htm", "spellbook/ResultsHTML/l/match_lm.htm",
+      "spellbook/ResultsHTML/z/match_zz.htm", "spellbook/ResultsHTML/b/match_b a.htm",
+      "spellbook/Results/temp_match.txt"};
+  for (const char* jobs : {"1", "2", "7"}) {
+    SCOPED_TRACE(std::string("VERIGLYPH_JOBS=") + jobs);
+    clearTmp();
+    Scratch scratch;
+    scratch.writeWordList(list);
+    scratch.writeFile("spellbook/ResultsHTML/m/match_magic.htm", "an earlier page\n");
+    RunOptions options;
+    options.environment = {std::string("VERIGLYPH_JOBS=") + jobs};
+    const RunResult result = runVeriglyph(scratch.path(), {"--html"}, options);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, readFileBytes(fixtures + "stdout"));
+    for (size_t i = 0; i < kept.size(); ++i) {
+      EXPECT_EQ(scratch.readFile(kept[i]), readFileBytes(fixtures + std::to_string(i)))
+          << kept[i];
+    }
+    expectPrivateTmpFile(readFileBytes(fixtures + "tmp"));
+  }
+}
