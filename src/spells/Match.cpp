@@ -46,34 +46,55 @@ MatchPlan::MatchPlan(const Dictionary& dictionary, const SpellTotals& phrase)
   }
 }
 
-// The loop is built for wide vector units too, and the best one the machine
-// has is taken when the program starts.
-__attribute__((target_clones("avx2", "default"))) void MatchPlan::score(size_t first, size_t count,
-                                                                        int32_t* scores) const {
+namespace {
+
+// The vector loops of scoring. Each is also built for AVX2, and the best the
+// machine has is taken when the program starts.
+#define VERIGLYPH_VECTOR_LOOP __attribute__((target_clones("avx2", "default")))
+
+// Adds weight to the score of every entry whose total is the phrase's.
+VERIGLYPH_VECTOR_LOOP void addMatches(const int32_t* column, int32_t total, int32_t weight,
+                                      size_t count, int32_t* scores) {
+  for (size_t i = 0; i < count; ++i) scores[i] += column[i] == total ? weight : 0;
+}
+
+// The same, for the entries that also hold the letters the cypher needs.
+VERIGLYPH_VECTOR_LOOP void addMatchesWithLetters(const int32_t* column, int32_t total,
+                                                 int32_t weight, const uint8_t* flags,
+                                                 uint8_t needs, size_t count, int32_t* scores) {
+  for (size_t i = 0; i < count; ++i) {
+    // Bitwise, not &&: both sides are cheap, and the loop stays a vector loop.
+    const int32_t hit = (column[i] == total) & ((flags[i] & needs) != 0);
+    scores[i] += hit * weight;
+  }
+}
+
+VERIGLYPH_VECTOR_LOOP void markEntries(const int32_t* scores, const int32_t* primes,
+                                       int32_t phrasePrimes, size_t count, uint8_t* listed) {
+  const bool primesCount = phrasePrimes != 0;  // a zero total never agrees
+  for (size_t i = 0; i < count; ++i) {
+    listed[i] = (scores[i] >= 2) | ((primes[i] == phrasePrimes) & primesCount);
+  }
+}
+
+}  // namespace
+
+void MatchPlan::score(size_t first, size_t count, int32_t* scores) const {
   std::fill(scores, scores + count, 0);
   for (size_t t = 0; t < termCount; ++t) {
     const Term& term = terms[t];
-    const int32_t* column = term.column + first;
     if (term.needs == 0) {
-      for (size_t i = 0; i < count; ++i) scores[i] += column[i] == term.total ? term.weight : 0;
+      addMatches(term.column + first, term.total, term.weight, count, scores);
     } else {
-      const uint8_t* entryFlags = flags + first;
-      for (size_t i = 0; i < count; ++i) {
-        // Bitwise, not &&: both sides are cheap, and the loop stays a vector loop.
-        const int32_t hit = (column[i] == term.total) & ((entryFlags[i] & term.needs) != 0);
-        scores[i] += hit * term.weight;
-      }
+      addMatchesWithLetters(term.column + first, term.total, term.weight, flags + first, term.needs,
+                            count, scores);
     }
   }
 }
 
-__attribute__((target_clones("avx2", "default"))) void MatchPlan::markListed(
-    size_t first, size_t count, const int32_t* scores, uint8_t* listed) const {
-  const int32_t* entryPrimes = primes + first;
-  const bool primesCount = phrasePrimes != 0;  // a zero total never agrees
-  for (size_t i = 0; i < count; ++i) {
-    listed[i] = (scores[i] >= 2) | ((entryPrimes[i] == phrasePrimes) & primesCount);
-  }
+void MatchPlan::markListed(size_t first, size_t count, const int32_t* scores,
+                           uint8_t* listed) const {
+  markEntries(scores, primes + first, phrasePrimes, count, listed);
 }
 
 Agreement MatchPlan::agreement(size_t entry) const {

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "text/TextBuffer.h"
+
 Palette Palette::fromEnvironment() {
   const char* noColour = getenv("NO_COLOR");
   return Palette(noColour == nullptr || noColour[0] == '\0');
@@ -21,12 +23,7 @@ void Palette::paint(std::string& out, Colour colour, std::string_view text) cons
 }
 
 char* Palette::paint(char* at, Colour colour, std::string_view text) const {
-  const std::string_view start = code(colour), end = code(Colour::reset);
-  memcpy(at, start.data(), start.size());
-  at += start.size();
-  memcpy(at, text.data(), text.size());
-  at += text.size();
-  if (colour == Colour::none) return at;
-  memcpy(at, end.data(), end.size());
-  return at + end.size();
+  at = TextBuffer::put(at, code(colour));
+  at = TextBuffer::put(at, text);
+  return colour == Colour::none ? at : TextBuffer::put(at, code(Colour::reset));
 }

@@ -31,7 +31,7 @@ class TextBuffer {
 
   // Copies text to at and gives the place after it.
   static char* put(char* at, std::string_view text) {
-    memcpy(at, text.data(), text.size());
+    if (!text.empty()) memcpy(at, text.data(), text.size());  // an empty view may have no data
     return at + text.size();
   }
 
