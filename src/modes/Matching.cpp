@@ -25,16 +25,21 @@ int matchWordList(const Invocation& run, ReportFormat format) {
   return kSuccess;
 }
 
+// What the spellbook comparisons match the spell against.
+enum class Compared { spellbook, wordListAndSpellbook };
+
 // The report, then the match against what the loads gave. A failed load or
-// match is told on the console and the mode goes on: it compares the spell
-// with whatever could be read, and still archives it.
-int compareWith(const Invocation& run, bool withWordList) {
+// match is told on the console but fails nothing: these modes are for a look
+// at the user's own spells, which may not exist yet (a first run has no
+// spellbook), so the spell is compared with whatever could be read, archived,
+// and the run ends well.
+int compareWith(const Invocation& run, Compared compared) {
   const std::string_view spell = run.operand();
   std::string report;
   appendReport(report, spell, LineForm::longLine, run.console.palette());
   run.console.write(report);
   Dictionary dictionary;
-  if (withWordList) loadWordList(dictionary, run.console);
+  if (compared == Compared::wordListAndSpellbook) loadWordList(dictionary, run.console);
   loadSpellbook(dictionary, run.console);
   dictionaryMatch(dictionary, spell, ReportFormat::text, run.console);
   archiveSpell(spell, run.console);
@@ -56,6 +61,8 @@ int writePageSet(const Invocation& run) {
   return writeHtmlSet(dictionary, pageSetJobs(), run.console) ? kSuccess : kFailure;
 }
 
-int compareWithSpellbook(const Invocation& run) { return compareWith(run, false); }
+int compareWithSpellbook(const Invocation& run) { return compareWith(run, Compared::spellbook); }
 
-int compareWithAllSpells(const Invocation& run) { return compareWith(run, true); }
+int compareWithAllSpells(const Invocation& run) {
+  return compareWith(run, Compared::wordListAndSpellbook);
+}

@@ -9,7 +9,9 @@ class Dictionary;
 // once. It only grows.
 
 // Appends spell unless the spellbook already holds it, saying so on the
-// console. False when the spell could not be stored.
+// console. False when the spell could not be stored. Every mode archives last,
+// after everything that can fail; a spell that could not be stored is told on
+// the console but does not fail the run, whose answer was already given.
 bool archiveSpell(std::string_view spell, Console& console);
 
 // Appends the spells of the user spellbook to dictionary; its "#" lines are

@@ -218,6 +218,8 @@ bool loadWithProgress(Dictionary& dictionary, const char* path, Dictionary::Hash
   console.format("Loading dictionary file (%s)...", path);
   console.flush();  // the load can take a moment
   if (!dictionary.load(path, hashLines)) {
+    // The error ends the "Loading" line and leaves its own line open: the
+    // mode's failure line follows right after it, as it always has.
     console.write("\nERROR - failed to open dictionary file.");
     return false;
   }

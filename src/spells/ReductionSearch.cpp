@@ -21,6 +21,7 @@ bool reductionSearch(const Dictionary& dictionary, int32_t number, Console& cons
     const int root = digitalRoot(dictionary.total(entry, Method::ordinal),
                                  dictionary.total(entry, Method::reduced), rootsDisagree);
     if (rootsDisagree) {
+      // The text names the old record type; scripts that watch for it still find it.
       shown += "ERROR: Spell.digitalRoot() calculated differing digital roots, full vs. reduced.\n";
     }
     if (root == 0) {

@@ -91,8 +91,9 @@ template <typename Take>
 bool forEachLine(int input, Take take) {
   std::string pending;  // the start of a line that the next chunk ends
   char chunk[kChunk];
-  const auto entry = [&take](std::string_view line, bool ended) {
-    if (ended && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+  // A CR is part of the line end only before an LF.
+  const auto entry = [&take](std::string_view line, bool endedByNewline) {
+    if (endedByNewline && !line.empty() && line.back() == '\r') line.remove_suffix(1);
     line = line.substr(0, std::min(line.size(), strnlen(line.data(), line.size())));
     if (!line.empty()) take(line);
   };
@@ -104,17 +105,17 @@ bool forEachLine(int input, Take take) {
     std::string_view rest(chunk, static_cast<size_t>(count));
     for (size_t newline; (newline = rest.find('\n')) != std::string_view::npos;) {
       if (pending.empty()) {
-        entry(rest.substr(0, newline), true);
+        entry(rest.substr(0, newline), /*endedByNewline=*/true);
       } else {
         pending.append(rest.substr(0, newline));
-        entry(pending, true);
+        entry(pending, /*endedByNewline=*/true);
         pending.clear();
       }
       rest.remove_prefix(newline + 1);
     }
     pending.append(rest);
   }
-  entry(pending, false);
+  entry(pending, /*endedByNewline=*/false);
   return true;
 }
 
