@@ -35,3 +35,8 @@ inline constexpr size_t kBuiltInCyphers = 21;
 inline constexpr size_t kSpellCyphers = 20;
 
 inline constexpr size_t index(Method method) { return static_cast<size_t>(method); }
+
+// The spell cyphers come first, so that a spell cypher's column in the
+// dictionary is its Method id.
+static_assert(index(Method::fibonacci) == kSpellCyphers);
+static_assert(index(Method::fibonacci) + 1 == kBuiltInCyphers);

@@ -62,6 +62,7 @@ int showConsonantalRoot(const Invocation& run) {
   run.console.write("Examining consonantal root of '");
   run.console.write(spell);
   run.console.write("':'\n");
+  // Only this mode shows the root; the root search is silent about it.
   run.console.write("Result: " + consonantalRoot(spell) + "\n");
   archiveSpell(spell, run.console);
   return kSuccess;

@@ -72,10 +72,3 @@ void appendHrefEscaped(std::string& out, std::string_view text) {
     }
   }
 }
-
-bool needsEscaping(std::string_view text) {
-  for (char c : text) {
-    if (htmlEntity(c) != nullptr || percentCode(c) != nullptr) return true;
-  }
-  return false;
-}

@@ -15,5 +15,3 @@ void appendHtmlEscaped(std::string& out, std::string_view text);
 // A link target inside an attribute: "%", "#" and "?" percent-encoded (they
 // would end or redirect the path), then escaped like page text.
 void appendHrefEscaped(std::string& out, std::string_view text);
-// Whether either escaping changes text.
-bool needsEscaping(std::string_view text);
