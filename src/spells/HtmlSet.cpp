@@ -34,15 +34,15 @@ struct Page {
 
 class PageSet {
  public:
-  PageSet(const Dictionary& dictionary, unsigned jobs, const Palette& palette)
-      : dictionary(dictionary),
-        listing(dictionary),
-        palette(palette),
-        pages(4 * std::max(jobs, 1u)) {}
+  PageSet(const Dictionary& dictionary, const Palette& palette)
+      : dictionary(dictionary), listing(dictionary), palette(palette) {}
 
   bool write(unsigned jobs, Console& console) {
+    jobs = std::clamp(jobs, 1u, kMostJobs);
+    // Enough pages in the ring that no worker waits for the slowest of them.
+    pages.resize(2 * jobs + 2);
     std::vector<std::thread> workers;
-    for (unsigned j = 0; j < std::max(jobs, 1u); ++j) workers.emplace_back([this] { work(); });
+    for (unsigned j = 0; j < jobs; ++j) workers.emplace_back([this] { work(); });
     ProgressLine progress("pages", dictionary.size());
     bool everyPage = true;
     for (size_t entry = 0; entry < dictionary.size(); ++entry) {
@@ -154,7 +154,9 @@ class PageSet {
     return true;
   }
 
-  static constexpr size_t kKeptCapacity = size_t{4} << 20;  // a rare huge page is not kept
+  // Beyond that, more threads only wait for memory, and each holds pages.
+  static constexpr unsigned kMostJobs = 16;
+  static constexpr size_t kKeptCapacity = size_t{1} << 20;  // a rare huge page is not kept
 
   const Dictionary& dictionary;
   const ListingTable listing;
@@ -169,7 +171,7 @@ class PageSet {
 }  // namespace
 
 bool writeHtmlSet(const Dictionary& dictionary, unsigned jobs, Console& console) {
-  PageSet set(dictionary, jobs, console.palette());
+  PageSet set(dictionary, console.palette());
   return set.write(jobs, console);
 }
 

@@ -11,5 +11,5 @@ class Dictionary;
 bool writeHtmlSet(const Dictionary& dictionary, unsigned jobs, Console& console);
 
 // How many threads write the set: VERIGLYPH_JOBS when it is a positive whole
-// number, otherwise one per online CPU.
+// number, otherwise one per online CPU; at most 16.
 unsigned pageSetJobs();
