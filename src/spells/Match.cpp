@@ -20,7 +20,7 @@ MatchPlan::MatchPlan(const Dictionary& dictionary, const SpellTotals& phrase)
       columns(dictionary.columns()),
       phrase(phrase),
       primes(dictionary.column(Method::primes)),
-      phrasePrimes(phrase[Method::primes]) {
+      phrasePrime(phrase[Method::primes]) {
   for (size_t m = 0; m < kSpellCyphers; ++m) {
     const Method method = static_cast<Method>(m);
     const Cypher& cypher = builtIn(method);
@@ -70,10 +70,10 @@ VERIGLYPH_VECTOR_LOOP void addMatchesWithLetters(const int32_t* column, int32_t 
 }
 
 VERIGLYPH_VECTOR_LOOP void markEntries(const int32_t* scores, const int32_t* primes,
-                                       int32_t phrasePrimes, size_t count, uint8_t* listed) {
-  const bool primesCount = phrasePrimes != 0;  // a zero total never agrees
+                                       int32_t phrasePrime, size_t count, uint8_t* listed) {
+  const bool primesCount = phrasePrime != 0;  // a zero total never agrees
   for (size_t i = 0; i < count; ++i) {
-    listed[i] = (scores[i] >= 2) | ((primes[i] == phrasePrimes) & primesCount);
+    listed[i] = (scores[i] >= 2) | ((primes[i] == phrasePrime) & primesCount);
   }
 }
 
@@ -94,7 +94,7 @@ void MatchPlan::score(size_t first, size_t count, int32_t* scores) const {
 
 void MatchPlan::markListed(size_t first, size_t count, const int32_t* scores,
                            uint8_t* listed) const {
-  markEntries(scores, primes + first, phrasePrimes, count, listed);
+  markEntries(scores, primes + first, phrasePrime, count, listed);
 }
 
 Agreement MatchPlan::agreement(size_t entry) const {

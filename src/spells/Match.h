@@ -44,7 +44,7 @@ class MatchPlan {
   // How the entry stands to the phrase.
   Agreement agreement(size_t entry) const;
   // Whether the entry agrees in primes, which puts it in the prime group.
-  bool primeMatch(size_t entry) const { return phrasePrimes != 0 && primes[entry] == phrasePrimes; }
+  bool primeMatch(size_t entry) const { return phrasePrime != 0 && primes[entry] == phrasePrime; }
 
  private:
   struct Term {
@@ -59,7 +59,7 @@ class MatchPlan {
   const int32_t* const* columns;
   const SpellTotals& phrase;
   const int32_t* primes;
-  int32_t phrasePrimes;
+  int32_t phrasePrime;
 };
 
 // Scores every entry against the phrase's totals and groups them.
