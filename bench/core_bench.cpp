@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "spells/Dictionary.h"
-#include "spells/Match.h"
-#include "spells/SpellTotals.h"
+#include "wordlist/Dictionary.h"
+#include "match/Scoring.h"
+#include "wordlist/SpellTotals.h"
 #include "text/QueryPhrases.h"
 
 namespace {

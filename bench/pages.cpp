@@ -17,9 +17,9 @@
 #include <string>
 #include <string_view>
 
-#include "spells/Dictionary.h"
-#include "spells/Match.h"
-#include "spells/SpellTotals.h"
+#include "wordlist/Dictionary.h"
+#include "match/Scoring.h"
+#include "wordlist/SpellTotals.h"
 
 namespace {
 

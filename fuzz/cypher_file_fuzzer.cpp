@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 #include "cyphers/CypherFile.h"
-#include "cyphers/Cyphers.h"
+#include "cyphers/CypherSet.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

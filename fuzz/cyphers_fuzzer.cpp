@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "FuzzSupport.h"
-#include "cyphers/Cyphers.h"
-#include "spells/SpellTotals.h"
+#include "cyphers/CypherSet.h"
+#include "wordlist/SpellTotals.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -5,12 +5,12 @@
 #include <cstdlib>
 
 #include "FuzzSupport.h"
-#include "cyphers/Cyphers.h"
-#include "spells/ConsonantalRoots.h"
-#include "spells/Dictionary.h"
-#include "spells/MatchReport.h"
-#include "spells/ReductionSearch.h"
-#include "spells/ValueSearch.h"
+#include "cyphers/CypherSet.h"
+#include "search/ConsonantalRoots.h"
+#include "wordlist/Dictionary.h"
+#include "match/MatchReport.h"
+#include "search/ReductionSearch.h"
+#include "search/ValueSearch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   enterScratchFolder();

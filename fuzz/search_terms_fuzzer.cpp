@@ -2,8 +2,8 @@
 #include <cstdlib>
 
 #include "FuzzSupport.h"
-#include "cyphers/Cyphers.h"
-#include "spells/ValueSearch.h"
+#include "cyphers/CypherSet.h"
+#include "search/ValueSearch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const CypherSet cyphers;

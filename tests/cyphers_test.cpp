@@ -3,7 +3,7 @@
 
 #include "TestSupport.h"
 #include "cyphers/CypherFile.h"
-#include "cyphers/Cyphers.h"
+#include "cyphers/CypherSet.h"
 
 namespace {
 

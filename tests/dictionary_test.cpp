@@ -1,7 +1,7 @@
-#include "spells/Dictionary.h"
+#include "wordlist/Dictionary.h"
 #include "TestSupport.h"
-#include "cyphers/Cyphers.h"
-#include "spells/ValueSearch.h"
+#include "cyphers/CypherSet.h"
+#include "search/ValueSearch.h"
 
 using namespace std::string_literals;
 

@@ -1,10 +1,10 @@
 #include <sstream>
 
 #include "TestSupport.h"
-#include "cyphers/Cyphers.h"
-#include "spells/Dictionary.h"
-#include "spells/MatchReport.h"
-#include "spells/MatchScreen.h"
+#include "cyphers/CypherSet.h"
+#include "wordlist/Dictionary.h"
+#include "match/MatchReport.h"
+#include "match/MatchScreen.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "cyphers/Cyphers.h"
-#include "spells/SpellTotals.h"
+#include "cyphers/CypherSet.h"
+#include "wordlist/SpellTotals.h"
 #include "text/QueryPhrases.h"
 #include "text/Text.h"
 

@@ -2,11 +2,11 @@
 #include <string>
 #include <vector>
 
-#include "cyphers/Cyphers.h"
+#include "cyphers/CypherSet.h"
 #include "io/Console.h"
 #include "modes/Modes.h"
 #include "modes/Report.h"
-#include "spellbook/Spellbook.h"
+#include "archive/Archive.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "Layout.h"
-#include "cyphers/Cyphers.h"
+#include "cyphers/CypherSet.h"
 #include "io/Console.h"
 #include "modes/Modes.h"
-#include "spells/TableExport.h"
+#include "export/TableExport.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "io/Console.h"
 #include "modes/Modes.h"
 #include "modes/Report.h"
-#include "spellbook/Spellbook.h"
-#include "spells/Dictionary.h"
-#include "spells/HtmlSet.h"
-#include "spells/Match.h"
+#include "archive/Archive.h"
+#include "wordlist/Dictionary.h"
+#include "match/PageSet.h"
+#include "match/Scoring.h"
 
 namespace {
 

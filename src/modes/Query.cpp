@@ -4,10 +4,10 @@
 #include <string>
 
 #include "Layout.h"
-#include "cyphers/Cyphers.h"
+#include "cyphers/CypherSet.h"
 #include "io/Console.h"
 #include "modes/Modes.h"
-#include "spellbook/Spellbook.h"
+#include "archive/Archive.h"
 #include "text/Text.h"
 
 namespace {

@@ -2,14 +2,14 @@
 #include <string>
 
 #include "Layout.h"
-#include "cyphers/Cyphers.h"
+#include "cyphers/CypherSet.h"
 #include "io/Console.h"
 #include "modes/Modes.h"
-#include "spellbook/Spellbook.h"
-#include "spells/ConsonantalRoots.h"
-#include "spells/Dictionary.h"
-#include "spells/ReductionSearch.h"
-#include "spells/ValueSearch.h"
+#include "archive/Archive.h"
+#include "search/ConsonantalRoots.h"
+#include "wordlist/Dictionary.h"
+#include "search/ReductionSearch.h"
+#include "search/ValueSearch.h"
 
 namespace {
 

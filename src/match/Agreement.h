@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "cyphers/Method.h"
-#include "spells/SpellTotals.h"
+#include "wordlist/SpellTotals.h"
 
 // How a listed spell stands to the search phrase, all that the console needs
 // to show it: a bit per spell cypher in which both totals are equal (zero or

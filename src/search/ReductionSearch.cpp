@@ -1,11 +1,11 @@
-#include "spells/ReductionSearch.h"
+#include "search/ReductionSearch.h"
 
 #include <string>
 
 #include "Layout.h"
 #include "io/Console.h"
 #include "io/ResultFile.h"
-#include "spells/Dictionary.h"
+#include "wordlist/Dictionary.h"
 
 bool reductionSearch(const Dictionary& dictionary, int32_t number, Console& console) {
   ResultFile file(kResultsFolder, "reduction_" + std::to_string(number) + ".txt",

@@ -1,11 +1,11 @@
-#include "spells/MatchReport.h"
+#include "match/MatchReport.h"
 
 #include <string>
 #include <vector>
 
-#include "spells/Dictionary.h"
-#include "spells/ListingTable.h"
-#include "spells/MatchScreen.h"
+#include "wordlist/Dictionary.h"
+#include "match/ListingTable.h"
+#include "match/MatchScreen.h"
 #include "text/Colour.h"
 #include "text/Text.h"
 

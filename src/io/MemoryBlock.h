@@ -5,18 +5,18 @@
 // A block of fresh memory for large arrays, mapped in huge pages where the
 // system offers them: touching fresh memory 4 KiB at a time costs far more
 // than the work done on it.
-class Region {
+class MemoryBlock {
  public:
-  Region() = default;
-  Region(Region&& other) noexcept;
-  Region& operator=(Region&& other) noexcept;
-  Region(const Region&) = delete;
-  Region& operator=(const Region&) = delete;
-  ~Region();
+  MemoryBlock() = default;
+  MemoryBlock(MemoryBlock&& other) noexcept;
+  MemoryBlock& operator=(MemoryBlock&& other) noexcept;
+  MemoryBlock(const MemoryBlock&) = delete;
+  MemoryBlock& operator=(const MemoryBlock&) = delete;
+  ~MemoryBlock();
 
   // bytes of zeroed memory, aligned for huge pages; empty when the system
   // has no room for it.
-  static Region reserve(size_t bytes);
+  static MemoryBlock reserve(size_t bytes);
 
   char* data() const { return base; }
   size_t size() const { return length; }

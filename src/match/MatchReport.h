@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "spells/Match.h"
+#include "match/Scoring.h"
 #include "text/TextBuffer.h"
 
 class Dictionary;

@@ -1,9 +1,9 @@
-#include "spells/ConsonantalRoots.h"
+#include "search/ConsonantalRoots.h"
 
 #include "Layout.h"
 #include "io/Console.h"
 #include "io/ResultFile.h"
-#include "spells/Dictionary.h"
+#include "wordlist/Dictionary.h"
 #include "text/Ascii.h"
 #include "text/Text.h"
 

@@ -1,10 +1,10 @@
-#include "spells/ValueSearch.h"
+#include "search/ValueSearch.h"
 
 #include "Layout.h"
-#include "cyphers/Cyphers.h"
+#include "cyphers/CypherSet.h"
 #include "io/Console.h"
 #include "io/ResultFile.h"
-#include "spells/Dictionary.h"
+#include "wordlist/Dictionary.h"
 #include "text/Ascii.h"
 
 std::vector<std::string> splitSearchString(std::string_view searchString) {

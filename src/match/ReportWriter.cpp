@@ -1,4 +1,4 @@
-#include "spells/ReportFile.h"
+#include "match/ReportWriter.h"
 
 #include <cerrno>
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "spells/Agreement.h"
-#include "spells/SpellTotals.h"
+#include "match/Agreement.h"
+#include "wordlist/SpellTotals.h"
 
 class Console;
 class Dictionary;

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "spells/Agreement.h"
-#include "spells/SpellTotals.h"
+#include "match/Agreement.h"
+#include "wordlist/SpellTotals.h"
 #include "text/TextBuffer.h"
 
 class Palette;

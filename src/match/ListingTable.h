@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "spells/MatchScreen.h"
-#include "spells/SpellTotals.h"
+#include "match/MatchScreen.h"
+#include "wordlist/SpellTotals.h"
 
 class Dictionary;
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "io/ResultFile.h"
-#include "spells/Match.h"
+#include "match/Scoring.h"
 
 class Console;
 

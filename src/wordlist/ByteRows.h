@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "cyphers/Method.h"
-#include "spells/SpellTotals.h"
+#include "wordlist/SpellTotals.h"
 
 // One row per byte value: the byte's value in every spell cypher, then
 // counters of the letters the match asks about. A spell's totals are the sum

@@ -1,4 +1,4 @@
-#include "spellbook/Spellbook.h"
+#include "archive/Archive.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -10,7 +10,7 @@
 
 #include "Layout.h"
 #include "io/Console.h"
-#include "spells/Dictionary.h"
+#include "wordlist/Dictionary.h"
 
 namespace {
 

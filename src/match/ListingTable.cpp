@@ -1,10 +1,10 @@
-#include "spells/ListingTable.h"
+#include "match/ListingTable.h"
 
 #include <algorithm>
 #include <cstring>
 #include <numeric>
 
-#include "spells/Dictionary.h"
+#include "wordlist/Dictionary.h"
 #include "text/Text.h"
 
 void appendLink(std::string& out, std::string_view text) {

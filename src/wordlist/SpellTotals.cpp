@@ -1,8 +1,8 @@
-#include "spells/SpellTotals.h"
+#include "wordlist/SpellTotals.h"
 
 #include "cyphers/Cypher.h"
-#include "cyphers/Cyphers.h"
-#include "spells/ByteRows.h"
+#include "cyphers/CypherSet.h"
+#include "wordlist/ByteRows.h"
 #include "text/Ascii.h"
 
 const ByteRows& byteRows() {

@@ -1,4 +1,4 @@
-#include "io/Region.h"
+#include "io/MemoryBlock.h"
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -20,10 +20,10 @@ size_t blockLength(size_t bytes) {
 
 }  // namespace
 
-Region::Region(Region&& other) noexcept
+MemoryBlock::MemoryBlock(MemoryBlock&& other) noexcept
     : base(std::exchange(other.base, nullptr)), length(std::exchange(other.length, 0)) {}
 
-Region& Region::operator=(Region&& other) noexcept {
+MemoryBlock& MemoryBlock::operator=(MemoryBlock&& other) noexcept {
   if (this != &other) {
     release();
     base = std::exchange(other.base, nullptr);
@@ -32,16 +32,16 @@ Region& Region::operator=(Region&& other) noexcept {
   return *this;
 }
 
-Region::~Region() { release(); }
+MemoryBlock::~MemoryBlock() { release(); }
 
-void Region::release() {
+void MemoryBlock::release() {
   if (base != nullptr) munmap(base, length);
   base = nullptr;
   length = 0;
 }
 
-Region Region::reserve(size_t bytes) {
-  Region region;
+MemoryBlock MemoryBlock::reserve(size_t bytes) {
+  MemoryBlock region;
   if (bytes == 0) return region;
   const size_t length = blockLength(bytes);
   // Map a huge page more than asked, so that the block can start on a huge
@@ -63,7 +63,7 @@ Region Region::reserve(size_t bytes) {
   return region;
 }
 
-void Region::shrink(size_t bytes) {
+void MemoryBlock::shrink(size_t bytes) {
   const size_t kept = roundUp(bytes, static_cast<size_t>(sysconf(_SC_PAGESIZE)));
   if (base == nullptr || kept >= length) return;
   munmap(base + kept, length - kept);

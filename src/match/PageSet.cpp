@@ -1,4 +1,4 @@
-#include "spells/HtmlSet.h"
+#include "match/PageSet.h"
 
 #include <unistd.h>
 
@@ -13,11 +13,11 @@
 
 #include "io/Console.h"
 #include "io/ProgressLine.h"
-#include "spells/Dictionary.h"
-#include "spells/ListingTable.h"
-#include "spells/Match.h"
-#include "spells/MatchReport.h"
-#include "spells/ReportFile.h"
+#include "wordlist/Dictionary.h"
+#include "match/ListingTable.h"
+#include "match/Scoring.h"
+#include "match/MatchReport.h"
+#include "match/ReportWriter.h"
 
 namespace {
 

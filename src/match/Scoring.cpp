@@ -1,14 +1,14 @@
-#include "spells/Match.h"
+#include "match/Scoring.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "cyphers/Cyphers.h"
+#include "cyphers/CypherSet.h"
 #include "io/Console.h"
 #include "io/ResultFile.h"
-#include "spells/Dictionary.h"
-#include "spells/MatchReport.h"
-#include "spells/ReportFile.h"
+#include "wordlist/Dictionary.h"
+#include "match/MatchReport.h"
+#include "match/ReportWriter.h"
 
 void MatchGroups::clear() {
   for (std::vector<Listed>& group : byScore) group.clear();

@@ -1,4 +1,4 @@
-#include "spells/Dictionary.h"
+#include "wordlist/Dictionary.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -12,7 +12,7 @@
 
 #include "Layout.h"
 #include "io/Console.h"
-#include "spells/ByteRows.h"
+#include "wordlist/ByteRows.h"
 
 namespace {
 
@@ -52,8 +52,8 @@ bool readRest(int fd, std::string& bytes) {
   }
 }
 
-Region reserveOrThrow(size_t bytes) {
-  Region region = Region::reserve(bytes);
+MemoryBlock reserveOrThrow(size_t bytes) {
+  MemoryBlock region = MemoryBlock::reserve(bytes);
   if (!region && bytes > 0) throw std::bad_alloc();
   return region;
 }
@@ -62,10 +62,10 @@ Region reserveOrThrow(size_t bytes) {
 
 // Where each array lies in the block: the arena, then the entry starts, the
 // letter facts and one column per spell cypher.
-struct Dictionary::Layout {
+struct Dictionary::ColumnPlan {
   size_t arenaBytes, capacity, startsAt, flagsAt, columnsAt, columnStride, total;
 
-  Layout(size_t arenaBytes, size_t capacity)
+  ColumnPlan(size_t arenaBytes, size_t capacity)
       : arenaBytes(arenaBytes),
         capacity(capacity),
         startsAt(alignedUp(arenaBytes)),
@@ -75,7 +75,7 @@ struct Dictionary::Layout {
         total(columnsAt + kSpellCyphers * columnStride) {}
 };
 
-void Dictionary::adopt(Region next, const Layout& layout) {
+void Dictionary::adopt(MemoryBlock next, const ColumnPlan& layout) {
   char* const base = next.data();
   auto* const nextStarts = reinterpret_cast<uint32_t*>(base + layout.startsAt);
   auto* const nextFlags = reinterpret_cast<uint8_t*>(base + layout.flagsAt);
@@ -106,8 +106,8 @@ void Dictionary::record(size_t textEnd, const SpellTotals& totals) {
 
 void Dictionary::add(std::string_view text, const SpellTotals& totals) {
   if (entries == entryCapacity || arenaSize + text.size() > arenaCapacity) {
-    const Layout layout(2 * (arenaSize + text.size()), 2 * entries + 16);
-    Region next = reserveOrThrow(layout.total);
+    const ColumnPlan layout(2 * (arenaSize + text.size()), 2 * entries + 16);
+    MemoryBlock next = reserveOrThrow(layout.total);
     std::copy(arena, arena + arenaSize, next.data());
     adopt(std::move(next), layout);
   }
@@ -139,7 +139,7 @@ bool Dictionary::readInto(int fd, size_t fileSize, HashLines hashLines) {
   if (fileSize > kMaxArena - arenaSize) return false;
   // A first guess at the number of entries, taking lines of four bytes or
   // more; a list of shorter ones is moved once more.
-  Region next = reserveOrThrow(Layout(arenaSize + fileSize, entries + fileSize / 4 + 1).total);
+  MemoryBlock next = reserveOrThrow(ColumnPlan(arenaSize + fileSize, entries + fileSize / 4 + 1).total);
   std::copy(arena, arena + arenaSize, next.data());
   const ssize_t got = readFully(fd, next.data() + arenaSize, fileSize);
   if (got < 0) return false;
@@ -153,9 +153,9 @@ bool Dictionary::readInto(int fd, size_t fileSize, HashLines hashLines) {
   }
 
   const size_t newBytes = static_cast<size_t>(got);
-  const Layout layout(arenaSize + newBytes, entries + lineCount(next.data() + arenaSize, newBytes));
+  const ColumnPlan layout(arenaSize + newBytes, entries + lineCount(next.data() + arenaSize, newBytes));
   if (layout.total > next.size()) {
-    Region bigger = reserveOrThrow(layout.total);
+    MemoryBlock bigger = reserveOrThrow(layout.total);
     std::copy(next.data(), next.data() + arenaSize + newBytes, bigger.data());
     next = std::move(bigger);
   }
@@ -168,8 +168,8 @@ bool Dictionary::readInto(int fd, size_t fileSize, HashLines hashLines) {
 }
 
 void Dictionary::appendFileBytes(std::string_view bytes, HashLines hashLines) {
-  const Layout layout(arenaSize + bytes.size(), entries + lineCount(bytes.data(), bytes.size()));
-  Region next = reserveOrThrow(layout.total);
+  const ColumnPlan layout(arenaSize + bytes.size(), entries + lineCount(bytes.data(), bytes.size()));
+  MemoryBlock next = reserveOrThrow(layout.total);
   std::copy(arena, arena + arenaSize, next.data());
   std::copy(bytes.begin(), bytes.end(), next.data() + arenaSize);
   const size_t offset = arenaSize;

@@ -1,4 +1,4 @@
-#include "cyphers/Cyphers.h"
+#include "cyphers/CypherSet.h"
 
 #include "cyphers/CypherFile.h"
 

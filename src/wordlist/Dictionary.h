@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "cyphers/Method.h"
-#include "io/Region.h"
-#include "spells/SpellTotals.h"
+#include "io/MemoryBlock.h"
+#include "wordlist/SpellTotals.h"
 
 class Console;
 
@@ -43,16 +43,16 @@ class Dictionary {
   SpellTotals totals(size_t entry) const;
 
  private:
-  struct Layout;
+  struct ColumnPlan;  // where each array lies in the block
   // Moves what is loaded into a block with the given layout, whose arena may
   // already hold more bytes past what is loaded.
-  void adopt(Region block, const Layout& layout);
+  void adopt(MemoryBlock block, const ColumnPlan& layout);
   void record(size_t textEnd, const SpellTotals& totals);
   bool readInto(int fd, size_t fileSize, HashLines hashLines);
   // Splits the arena's bytes from offset into entries, in place.
   void takeLines(size_t offset, HashLines hashLines);
 
-  Region block;
+  MemoryBlock block;
   char* arena = nullptr;
   size_t arenaSize = 0;
   uint32_t* starts = nullptr;  // entry i is arena[starts[i], starts[i + 1])

@@ -1,4 +1,4 @@
-#include "spells/TableExport.h"
+#include "export/TableExport.h"
 
 #include <unistd.h>
 
@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "cyphers/Cyphers.h"
-#include "spells/ByteRows.h"
+#include "cyphers/CypherSet.h"
+#include "wordlist/ByteRows.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "spells/MatchScreen.h"
+#include "match/MatchScreen.h"
 
 #include "text/Colour.h"
 #include "text/QueryPhrases.h"
