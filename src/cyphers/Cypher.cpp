@@ -8,23 +8,11 @@
 #include "cyphers/CypherFile.h"
 #include "cyphers/Utf8.h"
 
-Cypher Cypher::builtIn(const BuiltInCypher& facts) {
-  Cypher cypher;
-  cypher.name = facts.displayName;
-  cypher.colour = facts.colour;
-  cypher.label = facts.label;
-  cypher.shortSuffix = facts.shortSuffix;
-  for (const char* tag : facts.tags) {
-    if (tag != nullptr) cypher.tags.emplace_back(tag);
-  }
-  cypher.defaultTag = facts.defaultTag;
-  cypher.weight = facts.weight;
-  cypher.condition = facts.condition;
-  cypher.walk = Walk::bytes;
-  for (int byte = 0; byte < 256; ++byte) {
-    cypher.byteValues[byte] = facts.valueOf(static_cast<unsigned char>(byte));
-  }
-  return cypher;
+std::string labelFor(std::string_view word) {
+  std::string label = "  ";
+  label.append(word).append(":");
+  label.resize(std::max<size_t>(13, label.size() + 1), ' ');
+  return label;
 }
 
 Cypher Cypher::own(const OwnCypherDefinition& definition) {
@@ -33,10 +21,7 @@ Cypher Cypher::own(const OwnCypherDefinition& definition) {
   cypher.colour = Colour::cyan;
   cypher.tags = definition.tags;
   cypher.defaultTag = definition.tags.at(0);
-  // Like the built-in labels: two blanks, the tag and a colon, padded to 13,
-  // with at least one blank after the colon.
-  cypher.label = "  " + cypher.defaultTag + ":";
-  cypher.label.resize(std::max<size_t>(13, cypher.label.size() + 1), ' ');
+  cypher.label = labelFor(cypher.defaultTag);
   cypher.walk = Walk::characters;
   for (const auto& [character, value] : definition.values) {
     if (character < 0x80) {

@@ -30,22 +30,6 @@ enum class MatchCondition : uint8_t {
   capitals,
 };
 
-// The facts of one built-in cypher, stated once, in its own source file.
-struct BuiltInCypher {
-  Method method;
-  const char* className;
-  const char* displayName;
-  Colour colour;                     // of the long line; a coloured line ends in a reset
-  const char* label;                 // long line: two blanks, a short word, a colon, 13 wide
-  const char* shortSuffix;           // short form: the total, this, then "/"
-  std::array<const char*, 10> tags;  // unused places are null
-  const char* defaultTag;
-  int weight;  // in the match
-  MatchCondition condition;
-  int reportPlace;  // place in the multi-system report, from 1; 0 when not shown there
-  int32_t (*valueOf)(unsigned char byte);  // kSkipped for a byte that takes no part
-};
-
 // How a cypher walks a spell: one term per byte, or one per UTF-8 character
 // (an invalid byte is a term of its own, worth 0).
 enum class Walk : uint8_t { bytes, characters };
@@ -64,13 +48,16 @@ struct Cypher {
   ByteValues byteValues{};  // bytes; for characters, the ASCII ones
   std::vector<std::pair<char32_t, int32_t>> characterValues;  // characters past ASCII, sorted
 
-  static Cypher builtIn(const BuiltInCypher& facts);
   // A cypher read from a user's file: characters walked, shown in cyan, its
   // label made from its default tag.
   static Cypher own(const OwnCypherDefinition& definition);
 
   bool acceptsTag(std::string_view tag) const;
 };
+
+// A long line's label: two blanks, the word and a colon, padded to 13, with at
+// least one blank after the colon.
+std::string labelFor(std::string_view word);
 
 // The total: the sum of the terms, wrapping as unsigned so that no spell can
 // overflow it.

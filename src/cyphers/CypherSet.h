@@ -4,14 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cyphers/BuiltIns.h"
 #include "cyphers/Cypher.h"
-
-// The built-in cyphers in Method order. Everything that acts on every cypher
-// loops over them.
-const std::vector<Cypher>& builtInCyphers();
-const Cypher& builtIn(Method method);
-// The facts each built-in cypher was made from, in the same order.
-const BuiltInCypher& builtInFacts(Method method);
 
 // The cyphers of one run: the built-in ones, then the user's own, in the order
 // their files were read.

@@ -121,7 +121,9 @@ void scoreEntries(const Dictionary& dictionary, const SpellTotals& phrase, Match
         const uint32_t entry = static_cast<uint32_t>(first + j);
         // The entry's totals are still at hand from scoring its block.
         const Listed listed{entry, plan.agreement(entry)};
-        if (scores[j] >= 2) groups.byScore[scores[j]].push_back(listed);
+        // A score is a sum of the table's weights, so at() never fails; were a
+        // weight ever wrong, the run would stop rather than write elsewhere.
+        if (scores[j] >= 2) groups.byScore.at(static_cast<size_t>(scores[j])).push_back(listed);
         if (plan.primeMatch(entry)) groups.prime.push_back(listed);
       }
     }

@@ -5,14 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "cyphers/BuiltIns.h"
 #include "match/Agreement.h"
 #include "wordlist/SpellTotals.h"
 
 class Console;
 class Dictionary;
 
-// The score groups of a match run from the top score down to 2.
-inline constexpr int kTopScore = 34;
 
 // An entry of a match group, with how it stands to the phrase.
 struct Listed {
@@ -23,6 +22,7 @@ struct Listed {
 // The entries of a match, by score, in dictionary order within each group,
 // and every entry that agrees in the primes cypher, whatever its score.
 struct MatchGroups {
+  // The score groups run from the top score down to 2.
   std::array<std::vector<Listed>, kTopScore + 1> byScore;
   std::vector<Listed> prime;
 

@@ -17,7 +17,7 @@ std::vector<const Cypher*> reportCyphers() {
   std::vector<std::pair<int, const Cypher*>> placed;
   for (size_t m = 0; m < kBuiltInCyphers; ++m) {
     const Method method = static_cast<Method>(m);
-    const int place = builtInFacts(method).reportPlace;
+    const int place = builtInRow(method).reportPlace;
     if (place > 0) placed.emplace_back(place, &builtIn(method));
   }
   std::sort(placed.begin(), placed.end());

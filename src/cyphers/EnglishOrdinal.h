@@ -1,5 +1,0 @@
-#pragma once
-
-#include "cyphers/Cypher.h"
-
-extern const BuiltInCypher kEnglishOrdinal;
