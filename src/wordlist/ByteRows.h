@@ -12,8 +12,8 @@
 using Lanes4 = uint32_t __attribute__((vector_size(16)));
 inline constexpr size_t kSLane = kSpellCyphers, kKVLane = kSpellCyphers + 1,
                         kCapitalLane = kSpellCyphers + 2;
-inline constexpr size_t kRowLanes = 24;
-static_assert(kCapitalLane < kRowLanes);
+// The spell cyphers and the three letter counters, in whole vectors of four.
+inline constexpr size_t kRowLanes = (kCapitalLane + 1 + 3) / 4 * 4;
 
 inline constexpr size_t kRowParts = kRowLanes / 4;
 
@@ -29,18 +29,14 @@ const ByteRows& byteRows();
 // Sums the rows of text[0..size). The sums wrap as unsigned, so that no spell
 // can overflow them.
 inline RowSum sumRows(const ByteRows& table, const unsigned char* text, size_t size) {
-  static_assert(kRowParts == 6);
-  Lanes4 a{}, b{}, c{}, d{}, e{}, f{};
+  Lanes4 parts[kRowParts] = {};  // a local array, so that it stays in registers
   for (size_t i = 0; i < size; ++i) {
     const Lanes4* row = table.rows[text[i]];
-    a += row[0];
-    b += row[1];
-    c += row[2];
-    d += row[3];
-    e += row[4];
-    f += row[5];
+    for (size_t part = 0; part < kRowParts; ++part) parts[part] += row[part];
   }
-  return {{a, b, c, d, e, f}};
+  RowSum sum;
+  for (size_t part = 0; part < kRowParts; ++part) sum.part[part] = parts[part];
+  return sum;
 }
 
 inline uint32_t lane(const RowSum& sum, size_t lane) { return sum.part[lane / 4][lane % 4]; }
