@@ -1,71 +1,52 @@
-#include <array>
+// The program's entry: the one place that reads the environment. It picks the
+// mode from the switch table and hands it the arguments, the tree, the thread
+// count and the console.
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
+#include <vector>
 
 #include "io/Console.h"
 #include "modes/Modes.h"
+#include "modes/Switches.h"
 
 namespace {
 
-// A switch (or its other spellings) and the mode it selects.
-struct ModeSwitch {
-  std::array<std::string_view, 4> spellings;
-  Mode mode;
-
-  bool matches(std::string_view argument) const {
-    for (std::string_view spelling : spellings) {
-      if (!spelling.empty() && spelling == argument) return true;
-    }
-    return false;
-  }
-};
-
-// veriglyph SWITCH, alone. Any other lone argument is a spell to analyse.
-const ModeSwitch kLoneSwitches[] = {
-    {{"--help"}, showHelp},
-    {{"--version"}, showVersion},
-    {{"--html"}, writePageSet},
-};
-
-// veriglyph SWITCH OPERAND [...]: the first row that matches. When none does,
-// the arguments are a spell, a cypher tag and perhaps "details".
-const ModeSwitch kSwitches[] = {
-    {{"--find"}, findInWordList},
-    {{"--find-spells"}, findInSpellbook},
-    {{"--spellbook", "--spells"}, compareWithSpellbook},
-    {{"--all-spells"}, compareWithAllSpells},
-    {{"--match"}, matchAsText},
-    {{"--html"}, matchAsPage},
-    {{"--line"}, analyseLine},
-    {{"--consonant-roots", "--consonantal-roots", "--consonant-root", "--consonantal-root"},
-     showConsonantalRoot},
-    {{"--consonant-roots-match", "--consonantal-roots-match", "--consonant-root-match",
-      "--consonantal-root-match"},
-     matchConsonantalRoot},
-    {{"--reduction-match"}, matchReduction},
-    {{"--table"}, exportTsv},
-    {{"--csv"}, exportCsv},
-};
-
-template <size_t N>
-Mode switchedMode(const ModeSwitch (&table)[N], std::string_view argument, Mode otherwise) {
-  for (const ModeSwitch& entry : table) {
-    if (entry.matches(argument)) return entry.mode;
-  }
-  return otherwise;
+// Colour unless NO_COLOR is set and not empty.
+bool wantsColour() {
+  const char* noColour = getenv("NO_COLOR");
+  return noColour == nullptr || noColour[0] == '\0';
 }
 
-Mode selectMode(const std::vector<std::string_view>& args) {
-  if (args.empty()) return showHelp;
-  if (args.size() == 1) return switchedMode(kLoneSwitches, args[0], analyseWord);
-  return switchedMode(kSwitches, args[0], querySingleCypher);
+// How many threads write the page set: VERIGLYPH_JOBS when it is a positive
+// whole number, otherwise one per online CPU.
+unsigned jobs() {
+  if (const char* setting = getenv("VERIGLYPH_JOBS")) {
+    char* end = nullptr;
+    const unsigned long jobs = strtoul(setting, &end, 10);
+    if (end != setting && *end == '\0' && jobs > 0 && jobs <= 1024) {
+      return static_cast<unsigned>(jobs);
+    }
+  }
+  const long online = sysconf(_SC_NPROCESSORS_ONLN);
+  return online > 0 ? static_cast<unsigned>(online) : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 1) return kSuccess;  // not even a program name: nothing asked
-  Console console(stdout, Palette::fromEnvironment());
-  const Invocation run{{argv + 1, argv + argc}, console};
-  return selectMode(run.args)(run);
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  const Switch* usage = nullptr;
+  const Mode mode = selectMode(args, &usage);
+  if (mode == nullptr) {
+    fprintf(stderr, "usage: veriglyph %s%s%s\n", std::string(usage->spellings[0]).c_str(),
+            usage->operand.empty() ? "" : " ", std::string(usage->operand).c_str());
+    return kUsage;
+  }
+  Console console(stdout, Palette(wantsColour()));
+  const Tree tree = Tree::below("");
+  return mode({args, tree, jobs(), console});
 }

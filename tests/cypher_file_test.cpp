@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "cyphers/Cypher.h"
 #include "cyphers/CypherFile.h"
 #include "cyphers/Utf8.h"
 
@@ -24,17 +25,9 @@ std::string faultOf(std::string_view text) {
   return parseCypherFile("c/x.txt", text, onlyOrdTaken, cypher, error) ? "ok" : error.message();
 }
 
-// The total of text, character by character; an invalid byte is worth 0.
+// The total of text under the cypher the file defines.
 int64_t total(const OwnCypherDefinition& cypher, const std::string& text) {
-  int64_t sum = 0;
-  char32_t c;
-  bool valid;
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  for (size_t pos = 0; pos < text.size();) {
-    pos += decodeUtf8(bytes + pos, text.size() - pos, c, valid);
-    if (valid) sum += characterValue(cypher, c);
-  }
-  return sum;
+  return totalOf(Cypher::own(cypher), text);
 }
 
 TEST(Utf8, DecodesEveryLengthAndRejectsEveryInvalidForm) {

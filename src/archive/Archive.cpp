@@ -8,9 +8,8 @@
 #include <cerrno>
 #include <string>
 
-#include "Layout.h"
 #include "io/Console.h"
-#include "wordlist/Dictionary.h"
+#include "io/Fd.h"
 
 namespace {
 
@@ -31,8 +30,7 @@ bool scan(int fd, std::string_view spell, Holding& holding) {
   bool anyByte = false;
   char last = '\n';
   for (;;) {
-    const ssize_t count = read(fd, buffer, sizeof buffer);
-    if (count < 0 && errno == EINTR) continue;
+    const ssize_t count = fd::readSome(fd, buffer, sizeof buffer);
     if (count < 0) return false;
     if (count == 0) break;
     anyByte = true;
@@ -60,28 +58,15 @@ bool scan(int fd, std::string_view spell, Holding& holding) {
 bool appendRecord(int fd, const std::string& record) {
   struct stat before;
   if (fstat(fd, &before) != 0) return false;
-  ssize_t written;
-  do {
-    written = write(fd, record.data(), record.size());
-  } while (written < 0 && errno == EINTR);
+  const ssize_t written = fd::writeOnce(fd, record);
   if (written == static_cast<ssize_t>(record.size())) return true;
   if (written > 0 && ftruncate(fd, before.st_size) != 0) return false;
   return false;
 }
 
-// Closes a descriptor when it goes, and with it any lock on it.
-struct Descriptor {
-  int fd;
-  ~Descriptor() { reset(); }
-  void reset() {
-    if (fd >= 0) close(fd);
-    fd = -1;
-  }
-};
-
 }  // namespace
 
-bool archiveSpell(std::string_view spell, Console& console) {
+bool archiveSpell(std::string_view spell, const std::string& path, Console& console) {
   // A line break would split the spell over two lines, or leave a line that
   // never compares equal again.
   if (spell.find_first_of("\r\n") != std::string_view::npos) {
@@ -94,10 +79,10 @@ bool archiveSpell(std::string_view spell, Console& console) {
 
   // The check and the append are one step under an exclusive lock, so that
   // runs at the same time store a spell once.
-  Descriptor reader{open(kUserSpellbookPath, O_RDONLY | O_CLOEXEC)};
+  UniqueFd reader(open(path.c_str(), O_RDONLY | O_CLOEXEC));
   Holding holding;
   const bool readable =
-      reader.fd >= 0 && flock(reader.fd, LOCK_EX) == 0 && scan(reader.fd, spell, holding);
+      reader.get() >= 0 && flock(reader.get(), LOCK_EX) == 0 && scan(reader.get(), spell, holding);
   if (!readable) {
     reader.reset();  // and its lock: the writer takes one of its own
     console.line(
@@ -108,9 +93,8 @@ bool archiveSpell(std::string_view spell, Console& console) {
     return true;
   }
 
-  const Descriptor writer{
-      open(kUserSpellbookPath, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666)};
-  if (writer.fd < 0) {
+  const UniqueFd writer(open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+  if (writer.get() < 0) {
     console.line(
         "\nERROR - failed to open spellbook/user_entries.txt in order to save your spell for "
         "future comparisons");
@@ -118,9 +102,9 @@ bool archiveSpell(std::string_view spell, Console& console) {
   }
   if (!readable) {
     // Compare now, under the lock, with whatever another run may have stored.
-    flock(writer.fd, LOCK_EX);
-    const Descriptor again{open(kUserSpellbookPath, O_RDONLY | O_CLOEXEC)};
-    if (again.fd >= 0 && scan(again.fd, spell, holding) && holding.spell) {
+    flock(writer.get(), LOCK_EX);
+    const UniqueFd again(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (again.get() >= 0 && scan(again.get(), spell, holding) && holding.spell) {
       console.line("...already exists, no need to add it.");
       return true;
     }
@@ -129,14 +113,10 @@ bool archiveSpell(std::string_view spell, Console& console) {
   if (holding.lastLineOpen) record += '\n';
   record.append(spell);
   record += '\n';
-  if (!appendRecord(writer.fd, record)) {
+  if (!appendRecord(writer.get(), record)) {
     console.line("\nERROR - failed to save your spell in spellbook/user_entries.txt");
     return false;
   }
   console.line("Done");
   return true;
-}
-
-bool loadSpellbook(Dictionary& dictionary, Console& console) {
-  return loadWithProgress(dictionary, kUserSpellbookPath, Dictionary::HashLines::comments, console);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 class Console;
-class Dictionary;
 
 // The user spellbook: every spell a user analysed, one per line, each stored
 // once. It only grows.
@@ -12,8 +12,4 @@ class Dictionary;
 // console. False when the spell could not be stored. Every mode archives last,
 // after everything that can fail; a spell that could not be stored is told on
 // the console but does not fail the run, whose answer was already given.
-bool archiveSpell(std::string_view spell, Console& console);
-
-// Appends the spells of the user spellbook to dictionary; its "#" lines are
-// comments.
-bool loadSpellbook(Dictionary& dictionary, Console& console);
+bool archiveSpell(std::string_view spell, const std::string& path, Console& console);

@@ -12,6 +12,7 @@
 #include <unordered_set>
 
 #include "cyphers/Utf8.h"
+#include "io/Fd.h"
 
 namespace {
 
@@ -186,13 +187,6 @@ struct FileReader {
 
 }  // namespace
 
-int32_t characterValue(const OwnCypherDefinition& cypher, char32_t codePoint) {
-  const auto found = std::lower_bound(
-      cypher.values.begin(), cypher.values.end(), codePoint,
-      [](const std::pair<char32_t, int32_t>& entry, char32_t c) { return entry.first < c; });
-  return found != cypher.values.end() && found->first == codePoint ? found->second : 0;
-}
-
 std::string CypherFileError::message() const {
   return "ERROR: cypher file " + path + ", line " + std::to_string(line) + ": " + reason;
 }
@@ -250,21 +244,8 @@ bool readWholeFile(const std::string& path, std::string& text, std::string& reas
   } else {
     text.clear();
     text.reserve(static_cast<size_t>(info.st_size));
-    char buffer[65536];
-    while (true) {
-      const ssize_t count = read(fd, buffer, sizeof buffer);
-      if (count < 0 && errno == EINTR) continue;
-      if (count <= 0) {
-        ok = count == 0;
-        if (!ok) reason = cannotRead + std::strerror(errno);
-        break;
-      }
-      if (text.size() + static_cast<size_t>(count) > kMaxFileSize) {  // it grew while being read
-        reason = tooLarge;
-        break;
-      }
-      text.append(buffer, static_cast<size_t>(count));
-    }
+    ok = fd::readToEnd(fd, text, kMaxFileSize);
+    if (!ok) reason = errno == EFBIG ? tooLarge : cannotRead + std::strerror(errno);
   }
   close(fd);
   return ok;

@@ -29,9 +29,6 @@ struct OwnCypherDefinition {
   std::vector<std::pair<char32_t, int32_t>> values;  // every listed character, by code point
 };
 
-// The value of one character under cypher; 0 when the file does not list it.
-int32_t characterValue(const OwnCypherDefinition& cypher, char32_t codePoint);
-
 struct CypherFileError {
   std::string path;
   unsigned line = 0;  // 1-based line number; 0 when the fault is the file as a whole

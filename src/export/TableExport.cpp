@@ -1,15 +1,12 @@
 #include "export/TableExport.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <string>
 #include <string_view>
 
 #include "cyphers/CypherSet.h"
 #include "wordlist/ByteRows.h"
+#include "wordlist/LineReader.h"
 
 namespace {
 
@@ -84,41 +81,6 @@ class RowWriter {
   std::string buffer;
 };
 
-// Hands each entry of the input to take, with the word list's line rules:
-// LF or CR LF ends a line, a last line without LF counts, an entry ends at a
-// NUL byte, and empty entries are skipped. Lines may be of any length.
-template <typename Take>
-bool forEachLine(int input, Take take) {
-  std::string pending;  // the start of a line that the next chunk ends
-  char chunk[kChunk];
-  // A CR is part of the line end only before an LF.
-  const auto entry = [&take](std::string_view line, bool endedByNewline) {
-    if (endedByNewline && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-    line = line.substr(0, std::min(line.size(), strnlen(line.data(), line.size())));
-    if (!line.empty()) take(line);
-  };
-  for (;;) {
-    const ssize_t count = read(input, chunk, sizeof chunk);
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) return false;
-    if (count == 0) break;
-    std::string_view rest(chunk, static_cast<size_t>(count));
-    for (size_t newline; (newline = rest.find('\n')) != std::string_view::npos;) {
-      if (pending.empty()) {
-        entry(rest.substr(0, newline), /*endedByNewline=*/true);
-      } else {
-        pending.append(rest.substr(0, newline));
-        entry(pending, /*endedByNewline=*/true);
-        pending.clear();
-      }
-      rest.remove_prefix(newline + 1);
-    }
-    pending.append(rest);
-  }
-  entry(pending, /*endedByNewline=*/false);
-  return true;
-}
-
 }  // namespace
 
 bool exportTable(int input, TableFormat format, const CypherSet& cyphers, FILE* out) {
@@ -126,6 +88,10 @@ bool exportTable(int input, TableFormat format, const CypherSet& cyphers, FILE* 
   writer.header();
   // Rows go out in large pieces, so an input that cannot be read at all
   // (a folder) leaves no header behind.
-  if (!forEachLine(input, [&writer](std::string_view line) { writer.row(line); })) return false;
+  LineReader reader(input);
+  if (reader.forEachEntry([&writer](std::string_view line) { writer.row(line); }) !=
+      LineReader::Status::end) {
+    return false;
+  }
   return writer.flush() && fflush(out) == 0 && !ferror(out);
 }

@@ -5,16 +5,12 @@
 #include <cstdio>
 #include <string>
 
+#include "io/Fd.h"
+
 namespace {
 
-void writeError(const std::string& text) {
-  size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t written = write(STDERR_FILENO, text.data() + done, text.size() - done);
-    if (written <= 0) return;
-    done += static_cast<size_t>(written);
-  }
-}
+// A line that could not be drawn is no loss: the run goes on.
+void writeError(const std::string& text) { fd::writeAll(STDERR_FILENO, text); }
 
 std::string duration(double seconds) {
   const long whole = static_cast<long>(seconds + 0.5);

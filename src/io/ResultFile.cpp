@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "io/Console.h"
+#include "io/Fd.h"
 
 namespace {
 
@@ -29,17 +30,6 @@ int openForWriting(const std::string& path, ResultFile::Mode mode) {
     return -1;
   }
   return fd;
-}
-
-bool writeAll(int fd, const char* data, size_t size) {
-  while (size > 0) {
-    const ssize_t written = ::write(fd, data, size);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    data += written;
-    size -= static_cast<size_t>(written);
-  }
-  return true;
 }
 
 }  // namespace
@@ -79,7 +69,7 @@ ResultFile::~ResultFile() {
 }
 
 void ResultFile::write(std::string_view text) {
-  if (fd >= 0) failed = failed || !writeAll(fd, text.data(), text.size());
+  if (fd >= 0) failed = failed || !fd::writeAll(fd, text);
 }
 
 bool ResultFile::close() {

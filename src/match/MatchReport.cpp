@@ -13,30 +13,27 @@ namespace {
 
 std::string_view firstCharacterOf(std::string_view text) { return text.substr(0, 1); }
 
-// One list line: a plain item, or an emphasised one when the spell and the
-// phrase differ in having capitals. HTML items link to the spell's own page,
-// which lies in the folder of its first character; link is the item's end
-// (see appendLink).
+// One list line: a plain item, or an emphasised one. A page's items link to
+// the spell's own page, which lies in the folder of its first character; link
+// is the item's end (see appendLink).
 void appendListLine(TextBuffer& page, std::string_view text, std::string_view link,
-                    std::string_view phrase, bool emphasised, ReportFormat format) {
+                    std::string_view phrase, bool emphasised, const ReportForm& form) {
   char* at = page.room(text.size() + link.size() + 48);
-  if (format == ReportFormat::text) {
-    at = TextBuffer::put(at, emphasised ? "* *" : "* ");
+  at = TextBuffer::put(at, emphasised ? form.emphasisedItemOpen : form.itemOpen);
+  if (!form.links) {
     at = TextBuffer::put(at, text);
-    page.end(TextBuffer::put(at, emphasised ? "*\n" : "\n"));
-    return;
+  } else {
+    const std::string_view first = firstCharacterOf(text);
+    if (first != firstCharacterOf(phrase)) {
+      std::string folder;
+      appendHrefEscaped(folder, first);
+      at = TextBuffer::put(at, "../");
+      at = TextBuffer::put(at, folder);
+      *at++ = '/';
+    }
+    at = TextBuffer::put(at, link);
   }
-  at = TextBuffer::put(at, emphasised ? "<li><i><a href=\"" : "<li><a href=\"");
-  const std::string_view first = firstCharacterOf(text);
-  if (first != firstCharacterOf(phrase)) {
-    std::string folder;
-    appendHrefEscaped(folder, first);
-    at = TextBuffer::put(at, "../");
-    at = TextBuffer::put(at, folder);
-    *at++ = '/';
-  }
-  at = TextBuffer::put(at, link);
-  page.end(TextBuffer::put(at, emphasised ? "</a></i></li>\n" : "</a></li>\n"));
+  page.end(TextBuffer::put(at, emphasised ? form.emphasisedItemClose : form.itemClose));
 }
 
 void appendBanner(TextBuffer& shown, std::string_view heading, std::string_view phrase,
@@ -62,10 +59,10 @@ void appendBanner(TextBuffer& shown, std::string_view heading, std::string_view 
 void appendGroup(TextBuffer& page, TextBuffer& shown, std::string_view heading,
                  const std::vector<Listed>& group, const ReportInput& input) {
   if (group.empty()) return;
-  const bool html = input.format == ReportFormat::html;
-  page.append(html ? "<br>" : "\n\n");
+  const ReportForm& form = reportForm(input.format);
+  page.append(form.groupOpen);
   page.append(heading);
-  page.append(html ? "<br>\n<ul>\n" : "\n\n");
+  page.append(form.listOpen);
   appendBanner(shown, heading, input.phrase, input.palette);
 
   const bool phraseHasCapitals = input.phraseTotals.holds(kHoldsCapital);
@@ -98,49 +95,47 @@ void appendGroup(TextBuffer& page, TextBuffer& shown, std::string_view heading,
       shown.append("]]\n");
       continue;
     }
-    if (record == nullptr && html) {
+    if (record == nullptr && form.links) {
       link.clear();
       appendLink(link, text);
     }
     const bool capitalisationMismatch = phraseHasCapitals != spellHolds(agreement, kHoldsCapital);
     appendListLine(page, text, record != nullptr ? record->link() : link, input.phrase,
-                   capitalisationMismatch, input.format);
+                   capitalisationMismatch, form);
     appendListedSpell(
         shown, text, agreement,
         record != nullptr ? record->marks : ownMarks(text, input.dictionary.totals(entry)),
         phraseHasCapitals, first, input.palette);
     first = false;
   }
-  if (html) page.append("</ul>\n");
+  page.append(form.listClose);
   shown.append('\n');
 }
 
 }  // namespace
 
 void appendMatchReport(TextBuffer& page, TextBuffer& shown, const ReportInput& input) {
-  const bool html = input.format == ReportFormat::html;
-  if (html) {
-    std::string phrase;
+  const ReportForm& form = reportForm(input.format);
+  std::string phrase;
+  if (form.escapesPhrase) {
     appendHtmlEscaped(phrase, input.phrase);
-    page.append("<html><head><title>");
-    page.append(phrase);
-    page.append(" (matching spells)</title></head><body>\n<h1>Spells matching: ");
-    page.append(phrase);
-    page.append("</h1>\n<p>The search phrase: '<b>");
-    page.append(phrase);
-    page.append("</b>'</p>\n");
   } else {
-    page.append("The search phrase: '");
-    page.append(input.phrase);
-    page.append("'\n");
+    phrase = input.phrase;
   }
+  for (const char c : form.head) {
+    if (c == '@') {
+      page.append(phrase);
+    } else {
+      page.append(c);
+    }
+  }
+  std::string heading;
   for (int score = kTopScore; score >= 2; --score) {
-    const std::string number = std::to_string(score);
-    const std::string heading =
-        html ? "<h2>" + number + " matches</h2>" : "**" + number + " matches**";
+    heading.assign(form.headingOpen).append(std::to_string(score)).append(" matches");
+    heading.append(form.headingClose);
     appendGroup(page, shown, heading, input.groups.byScore[score], input);
   }
-  appendGroup(page, shown, html ? "<h2>All prime matches</h2>" : "**All prime matches**",
-              input.groups.prime, input);
-  if (html) page.append("</body></html>\n");
+  heading.assign(form.headingOpen).append("All prime matches").append(form.headingClose);
+  appendGroup(page, shown, heading, input.groups.prime, input);
+  page.append(form.tail);
 }

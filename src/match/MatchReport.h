@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "match/ReportFormat.h"
 #include "match/Scoring.h"
 #include "text/TextBuffer.h"
 

@@ -1,10 +1,7 @@
 #include "match/PageSet.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <condition_variable>
-#include <cstdlib>
 #include <mutex>
 #include <numeric>
 #include <string>
@@ -23,19 +20,19 @@ namespace {
 
 // One page on its way: made by a worker, then shown and finished in order.
 struct Page {
-  enum class Outcome { written, cutShort, refused, repeat };
-
   size_t entry = 0;
   bool ready = false;
   TextBuffer text, shown;  // the page, and its console rendering
-  Outcome outcome = Outcome::repeat;
-  ResultFile file;  // the page's own file, written, or as it was refused
+  // Whether the page is the first of its text, and so was offered to its own
+  // file; then how that went.
+  bool first = false;
+  WrittenReport own;
 };
 
 class PageSet {
  public:
-  PageSet(const Dictionary& dictionary, const Palette& palette)
-      : dictionary(dictionary), listing(dictionary), palette(palette) {}
+  PageSet(const Dictionary& dictionary, const ReportPlaces& places, const Palette& palette)
+      : dictionary(dictionary), listing(dictionary), places(places), palette(palette) {}
 
   bool write(unsigned jobs, Console& console) {
     jobs = std::clamp(jobs, 1u, kMostJobs);
@@ -101,19 +98,10 @@ class PageSet {
     appendMatchReport(
         page.text, page.shown,
         {dictionary, groups, phrase, totals, ReportFormat::html, palette, &listing, phraseEntry});
-    page.outcome = Page::Outcome::repeat;
-    page.file = ResultFile();
     // Only the first entry of a text creates its page; a later one meets the
     // page the first one wrote, as in a run that takes them one by one.
-    if (listing.record(phraseEntry).firstWithText != phraseEntry) return;
-    const ReportPlace place = matchReportPlace(phrase, ReportFormat::html);
-    page.file = ResultFile(place.folder, place.name, ResultFile::Mode::createNew);
-    if (!page.file.isOpen()) {
-      page.outcome = Page::Outcome::refused;
-      return;
-    }
-    page.file.write(page.text.view());
-    page.outcome = page.file.close() ? Page::Outcome::written : Page::Outcome::cutShort;
+    page.first = listing.record(phraseEntry).firstWithText == phraseEntry;
+    if (page.first) page.own = writeOwnReport(reportPlace(places, phrase, ReportFormat::html), page.text.view());
   }
 
   // Shows the page's console text and sends it where it belongs when its own
@@ -126,32 +114,15 @@ class PageSet {
     console.write(">\nPerforming dictionary match against <");
     console.write(phrase);
     console.write(">\n");
-    switch (page.outcome) {
-      case Page::Outcome::written:
-      case Page::Outcome::cutShort:
-        break;
-      case Page::Outcome::repeat:
-        page.file = openMatchReport(matchReportPlace(phrase, ReportFormat::html), console);
-        if (!written(page)) return false;
-        break;
-      case Page::Outcome::refused:
-        page.file = reportDetour(page.file, console);
-        if (!written(page)) return false;
-        break;
-    }
-    const bool done =
-        showMatchEnd(page.shown.view(), page.file, page.outcome == Page::Outcome::written, console);
+    const WrittenReport report =
+        !page.first ? writeReport(places, reportPlace(places, phrase, ReportFormat::html),
+                                  page.text.view(), console)
+        : page.own.opened ? page.own
+                          : writeReportDetour(page.own, page.text.view(), places, console);
+    const bool done = report.opened && showMatchEnd(page.shown.view(), report, console);
     page.text.release(kKeptCapacity);
     page.shown.release(kKeptCapacity);
     return done;
-  }
-
-  // Writes the page into the file a detour opened; false when none opened.
-  static bool written(Page& page) {
-    if (!page.file.isOpen()) return false;
-    page.file.write(page.text.view());
-    page.outcome = page.file.close() ? Page::Outcome::written : Page::Outcome::cutShort;
-    return true;
   }
 
   // Beyond that, more threads only wait for memory, and each holds pages.
@@ -160,6 +131,7 @@ class PageSet {
 
   const Dictionary& dictionary;
   const ListingTable listing;
+  const ReportPlaces& places;
   const Palette& palette;
   std::vector<Page> pages;  // a ring: entry e uses pages[e % size]
   std::mutex mutex;
@@ -170,19 +142,8 @@ class PageSet {
 
 }  // namespace
 
-bool writeHtmlSet(const Dictionary& dictionary, unsigned jobs, Console& console) {
-  PageSet set(dictionary, console.palette());
+bool writeHtmlSet(const Dictionary& dictionary, unsigned jobs, const ReportPlaces& places,
+                  Console& console) {
+  PageSet set(dictionary, places, console.palette());
   return set.write(jobs, console);
-}
-
-unsigned pageSetJobs() {
-  if (const char* setting = getenv("VERIGLYPH_JOBS")) {
-    char* end = nullptr;
-    const unsigned long jobs = strtoul(setting, &end, 10);
-    if (end != setting && *end == '\0' && jobs > 0 && jobs <= 1024) {
-      return static_cast<unsigned>(jobs);
-    }
-  }
-  const long online = sysconf(_SC_NPROCESSORS_ONLN);
-  return online > 0 ? static_cast<unsigned>(online) : 1;
 }

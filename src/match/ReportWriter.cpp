@@ -2,54 +2,73 @@
 
 #include <cerrno>
 
-#include <utility>
-
-#include "Layout.h"
 #include "io/Console.h"
 
-ReportPlace matchReportPlace(std::string_view phrase, ReportFormat format) {
+ReportPlace reportPlace(const ReportPlaces& places, std::string_view phrase, ReportFormat format) {
   ReportPlace place;
   if (format == ReportFormat::html) {
-    place.folder.append(kPagesFolder).append("/").append(phrase.substr(0, 1));
+    place.folder.append(places.pages).append("/").append(phrase.substr(0, 1));
     place.name.append("match_").append(phrase).append(".htm");
   } else {
-    place.folder = kResultsFolder;
+    place.folder = places.results;
     place.name.append("match_").append(phrase).append(".txt");
   }
   return place;
 }
 
-ResultFile openMatchReport(const ReportPlace& place, Console& console) {
-  ResultFile file(place.folder, place.name, ResultFile::Mode::createNew);
-  return file.isOpen() ? std::move(file) : reportDetour(file, console);
+namespace {
+
+WrittenReport written(ResultFile& file, std::string_view text) {
+  WrittenReport report;
+  report.path = file.path();
+  report.openError = file.openError();
+  report.opened = file.isOpen();
+  if (report.opened) {
+    file.write(text);
+    report.complete = file.close();
+  }
+  return report;
 }
 
-ResultFile reportDetour(const ResultFile& refused, Console& console) {
-  ResultFile file;
-  const std::string* path = &refused.path();
-  if (refused.openError() == EEXIST) {
+}  // namespace
+
+WrittenReport writeOwnReport(const ReportPlace& place, std::string_view text) {
+  ResultFile file(place.folder, place.name, ResultFile::Mode::createNew);
+  return written(file, text);
+}
+
+WrittenReport writeReportDetour(const WrittenReport& refused, std::string_view text,
+                                const ReportPlaces& places, Console& console) {
+  std::string failedPath = refused.path;
+  if (refused.openError == EEXIST) {
     console.line(
         "Output file already exists. Writing to temp file until the older match-result is "
         "deleted.");
-    file = ResultFile(kTempReportPath, ResultFile::Mode::overwrite);
-    if (file.isOpen()) return file;
-    path = &file.path();
+    ResultFile temp(places.tempReport, ResultFile::Mode::overwrite);
+    if (temp.isOpen()) return written(temp, text);
+    failedPath = temp.path();
   }
   console.format("WARNING: failed to open output file (%s). Writing to temp file.\n",
-                 path->c_str());
-  file = ResultFile(kTempFallbackPath, ResultFile::Mode::privateFile);
-  if (!file.isOpen()) {
-    console.format("ERROR: failed to open temporary output file (%s).\n", kTempFallbackPath);
+                 failedPath.c_str());
+  ResultFile fallback(places.tempFallback, ResultFile::Mode::privateFile);
+  if (!fallback.isOpen()) {
+    console.format("ERROR: failed to open temporary output file (%s).\n",
+                   places.tempFallback.c_str());
   }
-  return file;
+  return written(fallback, text);
 }
 
-bool showMatchEnd(std::string_view shown, const ResultFile& report, bool written,
-                  Console& console) {
+WrittenReport writeReport(const ReportPlaces& places, const ReportPlace& place,
+                          std::string_view text, Console& console) {
+  const WrittenReport own = writeOwnReport(place, text);
+  return own.opened ? own : writeReportDetour(own, text, places, console);
+}
+
+bool showMatchEnd(std::string_view shown, const WrittenReport& report, Console& console) {
   console.line("Looping through dictionary...\n-----------------------------");
   console.write(shown);
-  if (!written) {
-    console.format("ERROR: failed to write output file (%s)\n", report.path().c_str());
+  if (!report.complete) {
+    console.format("ERROR: failed to write output file (%s)\n", report.path.c_str());
     return false;
   }
   console.line("-----------------------------\nDone.");

@@ -4,29 +4,48 @@
 #include <string_view>
 
 #include "io/ResultFile.h"
-#include "match/Scoring.h"
+#include "match/ReportFormat.h"
 
 class Console;
 
-// Where the report of a match for phrase belongs: a text file in
-// spellbook/Results, or an HTML page in the folder of the phrase's first
-// character below spellbook/ResultsHTML.
+// Where match reports go.
+struct ReportPlaces {
+  std::string results;       // text reports, and search results
+  std::string pages;         // HTML pages, in a folder per first character
+  std::string tempReport;    // a report whose own file is already there
+  std::string tempFallback;  // a report that cannot be written in the tree
+};
+
+// Where the report of a match for phrase belongs: a text file among the
+// results, or an HTML page in the folder of the phrase's first character.
 struct ReportPlace {
   std::string folder, name;
 };
-ReportPlace matchReportPlace(std::string_view phrase, ReportFormat format);
+ReportPlace reportPlace(const ReportPlaces& places, std::string_view phrase, ReportFormat format);
 
-// Opens a match report, never overwriting anything: whatever is already at
-// its place (a report, a link) sends it to spellbook/Results/temp_match.txt,
-// and a report that cannot be written where it belongs goes to the private
-// fallback in /tmp. Each detour is told on the console. Not open when nothing
-// could be opened.
-ResultFile openMatchReport(const ReportPlace& place, Console& console);
-// The same detours for a report whose own file, at the place given, could not
-// be created (openError is the reason, an errno value).
-ResultFile reportDetour(const ResultFile& refused, Console& console);
+// A report written, or the reason it could not be.
+struct WrittenReport {
+  std::string path;  // the file it went to, or the one that refused it
+  int openError = 0;  // why its file could not be opened (an errno value), else 0
+  bool opened = false;
+  bool complete = false;  // every byte reached the file
+};
+
+// Writes a report into its own file, only ever created new: whatever is
+// already at its place (a report, a link) is left alone. Says nothing, so that
+// many threads may write reports at once.
+WrittenReport writeOwnReport(const ReportPlace& place, std::string_view text);
+// The detours of a report whose own file refused it, told on the console:
+// when something was already there, spellbook/Results/temp_match.txt
+// (overwritten); when that fails or the place could not be written at all,
+// the private fallback in /tmp.
+WrittenReport writeReportDetour(const WrittenReport& refused, std::string_view text,
+                                const ReportPlaces& places, Console& console);
+// Both, in order.
+WrittenReport writeReport(const ReportPlaces& places, const ReportPlace& place,
+                          std::string_view text, Console& console);
 
 // The console's part of a match once its report is written or not: the loop's
 // frame around the groups, then "Done." or the write error. False on the
 // error.
-bool showMatchEnd(std::string_view shown, const ResultFile& report, bool written, Console& console);
+bool showMatchEnd(std::string_view shown, const WrittenReport& report, Console& console);

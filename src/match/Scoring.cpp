@@ -3,12 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "cyphers/CypherSet.h"
-#include "io/Console.h"
-#include "io/ResultFile.h"
+#include "cyphers/BuiltIns.h"
 #include "wordlist/Dictionary.h"
-#include "match/MatchReport.h"
-#include "match/ReportWriter.h"
 
 void MatchGroups::clear() {
   for (std::vector<Listed>& group : byScore) group.clear();
@@ -129,21 +125,4 @@ void scoreEntries(const Dictionary& dictionary, const SpellTotals& phrase, Match
     }
     std::fill(listed, listed + count, 0);
   }
-}
-
-bool dictionaryMatch(const Dictionary& dictionary, std::string_view phrase, ReportFormat format,
-                     Console& console) {
-  console.write("Performing dictionary match against <");
-  console.write(phrase);
-  console.write(">\n");
-  const SpellTotals totals = totalsOf(phrase);
-  ResultFile file = openMatchReport(matchReportPlace(phrase, format), console);
-  if (!file.isOpen()) return false;
-  MatchGroups groups;
-  scoreEntries(dictionary, totals, groups);
-  TextBuffer page, shown;
-  appendMatchReport(page, shown, {dictionary, groups, phrase, totals, format, console.palette()});
-  file.write(page.view());
-  const bool written = file.close();
-  return showMatchEnd(shown.view(), file, written, console);
 }

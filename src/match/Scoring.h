@@ -9,7 +9,6 @@
 #include "match/Agreement.h"
 #include "wordlist/SpellTotals.h"
 
-class Console;
 class Dictionary;
 
 
@@ -65,10 +64,3 @@ class MatchPlan {
 // Scores every entry against the phrase's totals and groups them.
 void scoreEntries(const Dictionary& dictionary, const SpellTotals& phrase, MatchGroups& groups);
 
-enum class ReportFormat { text, html };
-
-// The whole match of one phrase: scoring, the report file with its fallbacks
-// and the console rendering. False when no report file could be opened or the
-// report could not be written completely.
-bool dictionaryMatch(const Dictionary& dictionary, std::string_view phrase, ReportFormat format,
-                     Console& console);

@@ -57,7 +57,7 @@ int analyseWord(const Invocation& run) {
   std::string report;
   appendReport(report, spell, LineForm::longLine, run.console.palette());
   run.console.write(report);
-  archiveSpell(spell, run.console);
+  archiveSpell(spell, run.tree.userSpellbook, run.console);
   run.console.line(kClosingLine);
   return kSuccess;
 }
@@ -66,6 +66,6 @@ int analyseLine(const Invocation& run) {
   std::string report;
   appendReport(report, run.operand(), LineForm::shortForm, run.console.palette());
   run.console.write(report);
-  archiveSpell(run.operand(), run.console);
+  archiveSpell(run.operand(), run.tree.userSpellbook, run.console);
   return kSuccess;
 }

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <string>
 
-#include "Layout.h"
 #include "cyphers/CypherSet.h"
 #include "io/Console.h"
 #include "modes/Modes.h"
@@ -17,7 +16,7 @@ namespace {
 int exportTo(const Invocation& run, TableFormat format) {
   CypherSet cyphers;
   std::string error;
-  if (!cyphers.readOwn(kCyphersFolder, error)) {
+  if (!cyphers.readOwn(run.tree.cyphers, error)) {
     fprintf(stderr, "%s\n", error.c_str());
     return kFailure;
   }

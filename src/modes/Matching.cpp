@@ -4,24 +4,24 @@
 #include "archive/Archive.h"
 #include "wordlist/Dictionary.h"
 #include "match/PageSet.h"
-#include "match/Scoring.h"
+#include "match/Match.h"
 
 namespace {
 
 int matchWordList(const Invocation& run, ReportFormat format) {
   Dictionary dictionary;
-  if (!loadWordList(dictionary, run.console)) {
+  if (!loadWordList(dictionary, run.tree.wordList, run.console)) {
     run.console.line(format == ReportFormat::html
                          ? "ERROR: failed to load dictionary files for matching operation (HTML "
                            "output)."
                          : "ERROR: failed to load dictionary files for matching operation.");
     return kFailure;
   }
-  if (!dictionaryMatch(dictionary, run.operand(), format, run.console)) {
+  if (!dictionaryMatch(dictionary, run.operand(), format, run.tree.reports, run.console)) {
     run.console.line("ERROR: problem running dictionary search.");
     return kFailure;
   }
-  archiveSpell(run.operand(), run.console);
+  archiveSpell(run.operand(), run.tree.userSpellbook, run.console);
   return kSuccess;
 }
 
@@ -39,10 +39,10 @@ int compareWith(const Invocation& run, Compared compared) {
   appendReport(report, spell, LineForm::longLine, run.console.palette());
   run.console.write(report);
   Dictionary dictionary;
-  if (compared == Compared::wordListAndSpellbook) loadWordList(dictionary, run.console);
-  loadSpellbook(dictionary, run.console);
-  dictionaryMatch(dictionary, spell, ReportFormat::text, run.console);
-  archiveSpell(spell, run.console);
+  if (compared == Compared::wordListAndSpellbook) loadWordList(dictionary, run.tree.wordList, run.console);
+  loadSpellbook(dictionary, run.tree.userSpellbook, run.console);
+  dictionaryMatch(dictionary, spell, ReportFormat::text, run.tree.reports, run.console);
+  archiveSpell(spell, run.tree.userSpellbook, run.console);
   run.console.write("\n");
   return kSuccess;
 }
@@ -55,10 +55,10 @@ int matchAsPage(const Invocation& run) { return matchWordList(run, ReportFormat:
 
 int writePageSet(const Invocation& run) {
   Dictionary dictionary;
-  if (!loadWordList(dictionary, run.console)) return kFailure;
+  if (!loadWordList(dictionary, run.tree.wordList, run.console)) return kFailure;
   // A page that could not be written is told on the console and the set goes
   // on with the others; the run then ends in failure.
-  return writeHtmlSet(dictionary, pageSetJobs(), run.console) ? kSuccess : kFailure;
+  return writeHtmlSet(dictionary, run.jobs, run.tree.reports, run.console) ? kSuccess : kFailure;
 }
 
 int compareWithSpellbook(const Invocation& run) { return compareWith(run, Compared::spellbook); }

@@ -3,18 +3,23 @@
 #include <string_view>
 #include <vector>
 
+#include "modes/Tree.h"
+
 class Console;
 
-// What a mode is given: the arguments after the program's name, and the
-// console it answers on.
+// What a mode is given: the arguments after the program's name, the tree it
+// reads and writes, the threads it may use and the console it answers on.
+// Only main reads the environment to make it.
 struct Invocation {
   std::vector<std::string_view> args;
+  const Tree& tree;
+  unsigned jobs;
   Console& console;
 
   std::string_view operand() const { return args.at(1); }
 };
 
-enum ExitStatus { kSuccess = 0, kFailure = 1 };
+enum ExitStatus { kSuccess = 0, kFailure = 1, kUsage = 2 };
 
 using Mode = int (*)(const Invocation&);
 

@@ -3,30 +3,29 @@
 
 #include <string>
 
-#include "Layout.h"
 #include "cyphers/CypherSet.h"
 #include "io/Console.h"
 #include "modes/Modes.h"
 #include "archive/Archive.h"
+#include "io/Fd.h"
 #include "text/Text.h"
 
 namespace {
 
 // Shows the details file input/123/<name>, then "[END-of-FILE].".
-void showDetailsFile(const std::string& name, Console& console) {
-  const std::string path = std::string(kDetailsFolder) + "/" + name;
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
+void showDetailsFile(const std::string& folder, const std::string& name, Console& console) {
+  const std::string path = folder + "/" + name;
+  const UniqueFd file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file) {
     console.format("ERROR - failed to open file <%s>", path.c_str());
     return;
   }
   // Bytes, not lines, so that NUL bytes and long lines pass unchanged.
   char buffer[1 << 16];
   ssize_t count;
-  while ((count = read(fd, buffer, sizeof buffer)) > 0) {
+  while ((count = fd::readSome(file.get(), buffer, sizeof buffer)) > 0) {
     console.write(std::string_view(buffer, static_cast<size_t>(count)));
   }
-  close(fd);
   console.line("[END-of-FILE].");
 }
 
@@ -41,7 +40,7 @@ int querySingleCypher(const Invocation& run) {
   if (cypher == nullptr) {
     // No built-in cypher takes the tag: the user's own are asked, in order.
     std::string error;
-    if (!cyphers.readOwn(kCyphersFolder, error)) {
+    if (!cyphers.readOwn(run.tree.cyphers, error)) {
       run.console.line(error);
       return kFailure;
     }
@@ -64,9 +63,9 @@ int querySingleCypher(const Invocation& run) {
   run.console.write(out);
   if (details) {
     run.console.write("\n");
-    showDetailsFile(std::to_string(static_cast<unsigned>(total)) + ".txt", run.console);
+    showDetailsFile(run.tree.details, std::to_string(static_cast<unsigned>(total)) + ".txt", run.console);
     run.console.write("\n");
   }
-  archiveSpell(spell, run.console);
+  archiveSpell(spell, run.tree.userSpellbook, run.console);
   return kSuccess;
 }

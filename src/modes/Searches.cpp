@@ -1,7 +1,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "Layout.h"
 #include "cyphers/CypherSet.h"
 #include "io/Console.h"
 #include "modes/Modes.h"
@@ -22,19 +21,25 @@ bool needsOwnCyphers(std::string_view searchString, const CypherSet& builtIns) {
   return false;
 }
 
-int findIn(const Invocation& run, bool (*load)(Dictionary&, Console&)) {
+// Which list a value search looks through.
+enum class Searched { wordList, spellbook };
+
+int findIn(const Invocation& run, Searched searched) {
   CypherSet cyphers;
   std::string error;
-  if (needsOwnCyphers(run.operand(), cyphers) && !cyphers.readOwn(kCyphersFolder, error)) {
+  if (needsOwnCyphers(run.operand(), cyphers) && !cyphers.readOwn(run.tree.cyphers, error)) {
     run.console.line(error);
     return kFailure;
   }
   Dictionary dictionary;
-  if (!load(dictionary, run.console)) {
+  const bool loaded = searched == Searched::wordList
+                          ? loadWordList(dictionary, run.tree.wordList, run.console)
+                          : loadSpellbook(dictionary, run.tree.userSpellbook, run.console);
+  if (!loaded) {
     run.console.line("ERROR: failed to load dictionary files for search operation.");
     return kFailure;
   }
-  if (!valueSearch(dictionary, run.operand(), cyphers, run.console)) {
+  if (!valueSearch(dictionary, run.operand(), cyphers, run.tree.reports.results, run.console)) {
     run.console.line("ERROR: problem running dictionary search.");
     return kFailure;
   }
@@ -53,9 +58,9 @@ int32_t readNumber(std::string_view text) {
 
 }  // namespace
 
-int findInWordList(const Invocation& run) { return findIn(run, loadWordList); }
+int findInWordList(const Invocation& run) { return findIn(run, Searched::wordList); }
 
-int findInSpellbook(const Invocation& run) { return findIn(run, loadSpellbook); }
+int findInSpellbook(const Invocation& run) { return findIn(run, Searched::spellbook); }
 
 int showConsonantalRoot(const Invocation& run) {
   const std::string_view spell = run.operand();
@@ -64,7 +69,7 @@ int showConsonantalRoot(const Invocation& run) {
   run.console.write("':'\n");
   // Only this mode shows the root; the root search is silent about it.
   run.console.write("Result: " + consonantalRoot(spell) + "\n");
-  archiveSpell(spell, run.console);
+  archiveSpell(spell, run.tree.userSpellbook, run.console);
   return kSuccess;
 }
 
@@ -74,15 +79,15 @@ int matchConsonantalRoot(const Invocation& run) {
   run.console.write(spell);
   run.console.write("':'\n");
   Dictionary dictionary;
-  if (!loadWordList(dictionary, run.console)) {
+  if (!loadWordList(dictionary, run.tree.wordList, run.console)) {
     run.console.line("ERROR: failed to load dictionary files for consonantal matching operation.");
     return kFailure;
   }
   // A spell without a root has nothing to search for: not a failure.
-  if (consonantalRootSearch(dictionary, spell, run.console) == RootSearch::failed) {
+  if (consonantalRootSearch(dictionary, spell, run.tree.reports.results, run.console) == RootSearch::failed) {
     return kFailure;
   }
-  archiveSpell(spell, run.console);
+  archiveSpell(spell, run.tree.userSpellbook, run.console);
   return kSuccess;
 }
 
@@ -90,10 +95,10 @@ int matchReduction(const Invocation& run) {
   const int32_t number = readNumber(run.operand());
   run.console.format("Perform dictionary matching for spells with reductions of '%d':'\n", number);
   Dictionary dictionary;
-  if (!loadWordList(dictionary, run.console)) {
+  if (!loadWordList(dictionary, run.tree.wordList, run.console)) {
     // The reduction search shares the root search's failure line.
     run.console.line("ERROR: failed to load dictionary files for consonantal matching operation.");
     return kFailure;
   }
-  return reductionSearch(dictionary, number, run.console) ? kSuccess : kFailure;
+  return reductionSearch(dictionary, number, run.tree.reports.results, run.console) ? kSuccess : kFailure;
 }

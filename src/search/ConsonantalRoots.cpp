@@ -1,8 +1,6 @@
 #include "search/ConsonantalRoots.h"
 
-#include "Layout.h"
 #include "io/Console.h"
-#include "io/ResultFile.h"
 #include "wordlist/Dictionary.h"
 #include "text/Ascii.h"
 #include "text/Text.h"
@@ -54,30 +52,30 @@ std::string consonantalRoot(std::string_view text) {
   return root;
 }
 
+SearchResult rootMatches(const Dictionary& dictionary, std::string_view root) {
+  const std::string lowerRoot = lowerCaseForm(root);
+  SearchResult result;
+  for (size_t entry = 0; entry < dictionary.size(); ++entry) {
+    const std::string_view text = dictionary.text(entry);
+    if (!rootEquals(text, lowerRoot)) continue;
+    result.shown.append("    ").append(text) += '\n';
+    result.written.append("* ").append(text).append(" . . . . ([ety](").append(kWikiBaseUrl);
+    result.written.append("/wiki/").append(text).append("))\n");
+  }
+  result.written +=
+      "----\n* ([Consonant Roots](/r/SurveyorsOfAges/wiki/discovery/consonant-roots/))\n";
+  return result;
+}
+
 RootSearch consonantalRootSearch(const Dictionary& dictionary, std::string_view spell,
-                                 Console& console) {
+                                 const std::string& resultsFolder, Console& console) {
   const std::string root = consonantalRoot(spell);
   if (root.empty()) {
     console.line("Consonantal root extraction returned empty string.");
     return RootSearch::emptyRoot;
   }
-  ResultFile file(kResultsFolder, "conroots_" + root + ".txt", ResultFile::Mode::overwrite);
-  console.format("Output file will be: %s\n", file.path().c_str());
-  if (!file.isOpen()) {
-    console.format("ERROR: failed to open output file (%s)\n", file.path().c_str());
-    return RootSearch::failed;
-  }
-  const std::string lowerRoot = lowerCaseForm(root);
-  std::string shown, written;
-  for (size_t entry = 0; entry < dictionary.size(); ++entry) {
-    const std::string_view text = dictionary.text(entry);
-    if (!rootEquals(text, lowerRoot)) continue;
-    shown.append("    ").append(text) += '\n';
-    written.append("* ").append(text).append(" . . . . ([ety](").append(kWikiBaseUrl);
-    written.append("/wiki/").append(text).append("))\n");
-  }
-  written += "----\n* ([Consonant Roots](/r/SurveyorsOfAges/wiki/discovery/consonant-roots/))\n";
-  console.write(shown);
-  file.write(written);
-  return finishResultFile(file, console) ? RootSearch::written : RootSearch::failed;
+  return publishSearchResult(resultsFolder, "conroots_" + root + ".txt", Announce::path,
+                             rootMatches(dictionary, root), console)
+             ? RootSearch::written
+             : RootSearch::failed;
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "search/SearchResult.h"
+
 class Console;
 class Dictionary;
 
@@ -16,8 +18,10 @@ enum class RootSearch {
   failed,     // the result file could not be opened or written
 };
 
-// Lists the entries whose root, lower-cased, equals the spell's, each with a
-// link to its dictionary page, on the console and in
-// spellbook/Results/conroots_<root>.txt.
+// The entries whose root, lower-cased, equals root lower-cased, each with a
+// link to its dictionary page in the file's lines.
+SearchResult rootMatches(const Dictionary& dictionary, std::string_view root);
+// Lists the entries that share the spell's root on the console and in
+// conroots_<root>.txt among the results.
 RootSearch consonantalRootSearch(const Dictionary& dictionary, std::string_view spell,
-                                 Console& console);
+                                 const std::string& resultsFolder, Console& console);

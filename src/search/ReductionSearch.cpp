@@ -2,20 +2,13 @@
 
 #include <string>
 
-#include "Layout.h"
 #include "io/Console.h"
-#include "io/ResultFile.h"
+#include "search/SearchResult.h"
 #include "wordlist/Dictionary.h"
 
-bool reductionSearch(const Dictionary& dictionary, int32_t number, Console& console) {
-  ResultFile file(kResultsFolder, "reduction_" + std::to_string(number) + ".txt",
-                  ResultFile::Mode::overwrite);
-  console.format("Output file will be: %s\n", file.path().c_str());
-  if (!file.isOpen()) {
-    console.format("ERROR: failed to open output file (%s)\n", file.path().c_str());
-    return false;
-  }
-  std::string shown, written;
+SearchResult reductionMatches(const Dictionary& dictionary, int32_t number) {
+  SearchResult result;
+  std::string &shown = result.shown, &written = result.written;
   for (size_t entry = 0; entry < dictionary.size(); ++entry) {
     bool rootsDisagree = false;
     const int root = digitalRoot(dictionary.total(entry, Method::ordinal),
@@ -33,7 +26,11 @@ bool reductionSearch(const Dictionary& dictionary, int32_t number, Console& cons
       written.append("* ").append(text) += '\n';
     }
   }
-  console.write(shown);
-  file.write(written);
-  return finishResultFile(file, console);
+  return result;
+}
+
+bool reductionSearch(const Dictionary& dictionary, int32_t number, const std::string& resultsFolder,
+                     Console& console) {
+  return publishSearchResult(resultsFolder, "reduction_" + std::to_string(number) + ".txt",
+                             Announce::path, reductionMatches(dictionary, number), console);
 }

@@ -1,9 +1,8 @@
 #include "search/ValueSearch.h"
 
-#include "Layout.h"
 #include "cyphers/CypherSet.h"
 #include "io/Console.h"
-#include "io/ResultFile.h"
+#include "search/SearchResult.h"
 #include "wordlist/Dictionary.h"
 #include "text/Ascii.h"
 
@@ -63,6 +62,8 @@ std::string termList(const std::vector<SearchTerm>& terms) {
   return list;
 }
 
+}  // namespace
+
 bool termMatches(const SearchTerm& term, const Dictionary& dictionary, size_t entry) {
   if (term.cypher == nullptr || !term.inRange) return false;
   if (term.column == SIZE_MAX) return totalOf(*term.cypher, dictionary.text(entry)) == term.value;
@@ -71,10 +72,16 @@ bool termMatches(const SearchTerm& term, const Dictionary& dictionary, size_t en
          (dictionary.flagColumn()[entry] & kHoldsCapital) != 0;
 }
 
-}  // namespace
+bool entryMatches(const std::vector<SearchTerm>& terms, const Dictionary& dictionary,
+                  size_t entry) {
+  for (const SearchTerm& term : terms) {
+    if (!termMatches(term, dictionary, entry)) return false;
+  }
+  return true;
+}
 
 bool valueSearch(const Dictionary& dictionary, std::string_view searchString,
-                 const CypherSet& cyphers, Console& console) {
+                 const CypherSet& cyphers, const std::string& resultsFolder, Console& console) {
   std::vector<SearchTerm> terms;
   std::string termKey;
   if (searchString.empty()) {
@@ -94,30 +101,18 @@ bool valueSearch(const Dictionary& dictionary, std::string_view searchString,
       terms.push_back(std::move(term));
     }
   }
-
-  ResultFile file(kResultsFolder, "output_" + termKey + ".txt", ResultFile::Mode::overwrite);
-  if (!file.isOpen()) {
-    console.format("ERROR: failed to open output file (%s)\n", file.path().c_str());
+  const std::string list = termList(terms);
+  SearchResult result;
+  for (size_t entry = 0; entry < dictionary.size(); ++entry) {
+    if (!entryMatches(terms, dictionary, entry)) continue;
+    const std::string_view text = dictionary.text(entry);
+    result.shown.append("MATCH: \"").append(text).append("\" = ").append(searchString) += '\n';
+    result.written.append("* *\"").append(text).append("\"* = ").append(list) += '\n';
+  }
+  if (!publishSearchResult(resultsFolder, "output_" + termKey + ".txt", Announce::no, result,
+                           console)) {
     return false;
   }
-  const std::string list = termList(terms);
-  std::string shown, written;
-  for (size_t entry = 0; entry < dictionary.size(); ++entry) {
-    bool matches = true;
-    for (const SearchTerm& term : terms) {
-      if (!termMatches(term, dictionary, entry)) {
-        matches = false;
-        break;
-      }
-    }
-    if (!matches) continue;
-    const std::string_view text = dictionary.text(entry);
-    shown.append("MATCH: \"").append(text).append("\" = ").append(searchString) += '\n';
-    written.append("* *\"").append(text).append("\"* = ").append(list) += '\n';
-  }
-  console.write(shown);
-  file.write(written);
-  if (!finishResultFile(file, console)) return false;
   console.line("Done.");
   return true;
 }

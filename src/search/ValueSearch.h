@@ -28,7 +28,14 @@ SearchTerm parseSearchTerm(std::string_view rawTerm);
 // false when none takes the tag.
 bool recogniseSearchTerm(SearchTerm& term, const CypherSet& cyphers);
 
+// Whether the entry's total in the term's cypher is the term's value (for the
+// cyphers that need capitals, only in an entry with one). A term that names no
+// cypher, or a value past any total, matches nothing.
+bool termMatches(const SearchTerm& term, const Dictionary& dictionary, size_t entry);
+bool entryMatches(const std::vector<SearchTerm>& terms, const Dictionary& dictionary,
+                  size_t entry);
+
 // Lists every entry whose totals match every term ("33ord/21red/40rev") on
-// the console and in spellbook/Results/output_<terms>.txt.
+// the console and in output_<terms>.txt among the results.
 bool valueSearch(const Dictionary& dictionary, std::string_view searchString,
-                 const CypherSet& cyphers, Console& console);
+                 const CypherSet& cyphers, const std::string& resultsFolder, Console& console);

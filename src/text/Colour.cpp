@@ -1,14 +1,8 @@
 #include "text/Colour.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include "text/TextBuffer.h"
-
-Palette Palette::fromEnvironment() {
-  const char* noColour = getenv("NO_COLOR");
-  return Palette(noColour == nullptr || noColour[0] == '\0');
-}
 
 Palette::Palette(bool enabled) {
   static constexpr std::string_view kCodes[] = {"",         "\033[31m", "\033[32m", "\033[33m",

@@ -12,8 +12,6 @@ enum class Colour : unsigned char { none, red, green, yellow, blue, magenta, cya
 class Palette {
  public:
   explicit Palette(bool enabled);
-  // Colour unless NO_COLOR is set and not empty.
-  static Palette fromEnvironment();
 
   std::string_view code(Colour colour) const { return codes[static_cast<size_t>(colour)]; }
   // colour, text, then a reset unless colour is Colour::none.

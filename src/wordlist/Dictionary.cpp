@@ -10,9 +10,10 @@
 #include <cstring>
 #include <new>
 
-#include "Layout.h"
+#include "io/Fd.h"
 #include "io/Console.h"
 #include "wordlist/ByteRows.h"
+#include "wordlist/Lines.h"
 
 namespace {
 
@@ -23,33 +24,6 @@ size_t alignedUp(size_t offset) { return (offset + 63) / 64 * 64; }
 
 size_t lineCount(const char* bytes, size_t size) {
   return static_cast<size_t>(std::count(bytes, bytes + size, '\n')) + 1;
-}
-
-// Reads up to size bytes; the count read, or -1 on an error.
-ssize_t readFully(int fd, char* into, size_t size) {
-  size_t filled = 0;
-  while (filled < size) {
-    const ssize_t count = read(fd, into + filled, size - filled);
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) return -1;
-    if (count == 0) break;
-    filled += static_cast<size_t>(count);
-  }
-  return static_cast<ssize_t>(filled);
-}
-
-// The rest of a file whose size is not known in advance (a pipe, a file that
-// grows while it is read); false on a read error.
-bool readRest(int fd, std::string& bytes) {
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t count = read(fd, buffer, sizeof buffer);
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) return false;
-    if (count == 0) return true;
-    bytes.append(buffer, static_cast<size_t>(count));
-    if (bytes.size() > kMaxArena) return false;
-  }
 }
 
 MemoryBlock reserveOrThrow(size_t bytes) {
@@ -127,7 +101,7 @@ bool Dictionary::load(const std::string& path, HashLines hashLines) {
       loaded = readInto(fd, static_cast<size_t>(info.st_size), hashLines);
     } else {
       std::string bytes;
-      loaded = readRest(fd, bytes) && arenaSize + bytes.size() <= kMaxArena;
+      loaded = fd::readToEnd(fd, bytes, kMaxArena - arenaSize);
       if (loaded) appendFileBytes(bytes, hashLines);
     }
   }
@@ -141,13 +115,12 @@ bool Dictionary::readInto(int fd, size_t fileSize, HashLines hashLines) {
   // more; a list of shorter ones is moved once more.
   MemoryBlock next = reserveOrThrow(ColumnPlan(arenaSize + fileSize, entries + fileSize / 4 + 1).total);
   std::copy(arena, arena + arenaSize, next.data());
-  const ssize_t got = readFully(fd, next.data() + arenaSize, fileSize);
+  const ssize_t got = fd::readFull(fd, next.data() + arenaSize, fileSize);
   if (got < 0) return false;
   std::string grown;  // what a file that grew while it was read holds past its old end
-  if (!readRest(fd, grown)) return false;
+  if (!fd::readToEnd(fd, grown, kMaxArena - arenaSize - static_cast<size_t>(got))) return false;
   if (!grown.empty()) {
     grown.insert(0, next.data() + arenaSize, static_cast<size_t>(got));
-    if (arenaSize + grown.size() > kMaxArena) return false;
     appendFileBytes(grown, hashLines);
     return true;
   }
@@ -179,30 +152,17 @@ void Dictionary::appendFileBytes(std::string_view bytes, HashLines hashLines) {
 }
 
 void Dictionary::takeLines(size_t offset, HashLines hashLines) {
-  const char* const end = arena + arenaSize;
-  const char* cursor = arena + offset;
-  const bool holdsNul = memchr(cursor, '\0', static_cast<size_t>(end - cursor)) != nullptr;
   const ByteRows& rows = byteRows();
   size_t kept = offset;  // entries move down over the line ends they lose
-
-  while (cursor < end) {
-    const char* newline =
-        static_cast<const char*>(memchr(cursor, '\n', static_cast<size_t>(end - cursor)));
-    const char* lineEnd = newline != nullptr ? newline : end;
-    const char* line = cursor;
-    cursor = lineEnd + 1;
-    if (hashLines == HashLines::comments && *line == '#') continue;
-    size_t length = static_cast<size_t>(lineEnd - line);
-    if (newline != nullptr && length > 0 && line[length - 1] == '\r') --length;
-    if (holdsNul) length = strnlen(line, length);  // an entry ends at a NUL byte
-    if (length == 0) continue;
-
-    const SpellTotals totals =
-        totalsFromRows(sumRows(rows, reinterpret_cast<const unsigned char*>(line), length));
-    memmove(arena + kept, line, length);
-    kept += length;
+  const std::string_view bytes(arena + offset, arenaSize - offset);
+  splitLines(bytes, /*final=*/true, [&](std::string_view entry) {
+    if (hashLines == HashLines::comments && entry[0] == '#') return;
+    const SpellTotals totals = totalsFromRows(
+        sumRows(rows, reinterpret_cast<const unsigned char*>(entry.data()), entry.size()));
+    memmove(arena + kept, entry.data(), entry.size());
+    kept += entry.size();
     record(kept, totals);
-  }
+  });
   arenaSize = kept;
 }
 
@@ -213,9 +173,9 @@ SpellTotals Dictionary::totals(size_t entry) const {
   return spell;
 }
 
-bool loadWithProgress(Dictionary& dictionary, const char* path, Dictionary::HashLines hashLines,
-                      Console& console) {
-  console.format("Loading dictionary file (%s)...", path);
+bool loadWithProgress(Dictionary& dictionary, const std::string& path,
+                      Dictionary::HashLines hashLines, Console& console) {
+  console.format("Loading dictionary file (%s)...", path.c_str());
   console.flush();  // the load can take a moment
   if (!dictionary.load(path, hashLines)) {
     // The error ends the "Loading" line and leaves its own line open: the
@@ -227,6 +187,10 @@ bool loadWithProgress(Dictionary& dictionary, const char* path, Dictionary::Hash
   return true;
 }
 
-bool loadWordList(Dictionary& dictionary, Console& console) {
-  return loadWithProgress(dictionary, kWordListPath, Dictionary::HashLines::entries, console);
+bool loadWordList(Dictionary& dictionary, const std::string& path, Console& console) {
+  return loadWithProgress(dictionary, path, Dictionary::HashLines::entries, console);
+}
+
+bool loadSpellbook(Dictionary& dictionary, const std::string& path, Console& console) {
+  return loadWithProgress(dictionary, path, Dictionary::HashLines::comments, console);
 }

@@ -64,7 +64,9 @@ class Dictionary {
 
 // Loads a file with the progress line a user sees: "Loading dictionary
 // file (PATH)...", then "Done." or the error.
-bool loadWithProgress(Dictionary& dictionary, const char* path, Dictionary::HashLines hashLines,
-                      Console& console);
+bool loadWithProgress(Dictionary& dictionary, const std::string& path,
+                      Dictionary::HashLines hashLines, Console& console);
 // The word list, whose "#" lines are entries like any other.
-bool loadWordList(Dictionary& dictionary, Console& console);
+bool loadWordList(Dictionary& dictionary, const std::string& path, Console& console);
+// The user spellbook, whose "#" lines are comments.
+bool loadSpellbook(Dictionary& dictionary, const std::string& path, Console& console);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "wordlist/Lines.h"
+
+// Reads a stream (a file, a pipe, standard input) with the word list's line
+// rules, in memory that does not grow with the input: what it holds is one
+// read's worth and the line still to come, at most kMaxLineBytes of it. The
+// bytes of a line after a NUL are counted but not kept.
+class LineReader {
+ public:
+  enum class Status { end, readError, lineTooLong };
+
+  explicit LineReader(int fd);
+
+  // Calls take(entry) for each non-empty entry, in order, up to the end of the
+  // input or the first fault.
+  template <typename Take>
+  Status forEachEntry(Take take) {
+    for (;;) {
+      const Status status = fill();
+      const bool final = status == Status::end && atEnd;
+      if (status != Status::end) return status;
+      consume(splitLines(pending(), final, take));
+      if (final) return Status::end;
+    }
+  }
+
+ private:
+  std::string_view pending() const { return {buffer.get(), end}; }
+  void consume(size_t used);
+  // Reads more after the line still to come; Status::end also when it read.
+  Status fill();
+
+  int fd;
+  std::unique_ptr<char[]> buffer;
+  size_t capacity, end = 0;
+  size_t skipped = 0;  // bytes of the line still to come dropped after its NUL
+  bool atEnd = false;
+};
