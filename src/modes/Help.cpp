@@ -1,5 +1,8 @@
 #include "io/Console.h"
 #include "modes/Modes.h"
+#include "modes/Switches.h"
+
+#include <string>
 
 namespace {
 
@@ -113,6 +116,17 @@ const char kHelpText[] =
 
 int showHelp(const Invocation& run) {
   run.console.write(kHelpText);
+  // The switches added since the text above was written, from the table.
+  const std::string rule(63, '-');
+  std::string more = rule + "\nFurther modes:\n";
+  for (const Switch& entry : switches()) {
+    if (entry.origin != Origin::added) continue;
+    more.append("* ").append(entry.spellings[0]);
+    if (!entry.operand.empty()) more.append(" ").append(entry.operand);
+    more.append(": ").append(entry.summary).append("\n");
+  }
+  more.append(rule).append("\n");
+  run.console.write(more);
   return kSuccess;
 }
 
