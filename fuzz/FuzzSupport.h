@@ -1,43 +1,12 @@
 #pragma once
-// Shared by the fuzz harnesses: a private scratch folder to run in, a
-// console that goes nowhere, and a way to cut one input into several.
-#include <dirent.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+// Shared by the fuzz harnesses: a console that goes nowhere, and a way to cut
+// one input into several.
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "io/Console.h"
-
-// Makes a private folder with the spellbook tree and works in it from then on,
-// so that whatever a harness writes stays there. Called once.
-inline void enterScratchFolder() {
-  static const bool entered = [] {
-    char pattern[] = "/tmp/veriglyph-fuzz-XXXXXX";
-    if (mkdtemp(pattern) == nullptr || chdir(pattern) != 0) abort();
-    mkdir("spellbook", 0700);
-    mkdir("spellbook/Results", 0700);
-    mkdir("spellbook/ResultsHTML", 0700);
-    return true;
-  }();
-  (void)entered;
-}
-
-// Removes what the searches wrote into spellbook/Results, so that a long run
-// does not fill the disk.
-inline void clearResults() {
-  DIR* folder = opendir("spellbook/Results");
-  if (folder == nullptr) return;
-  while (const dirent* entry = readdir(folder)) {
-    const std::string name = entry->d_name;
-    if (name != "." && name != "..") unlink(("spellbook/Results/" + name).c_str());
-  }
-  closedir(folder);
-}
 
 inline Console& nullConsole(bool colour = true) {
   static FILE* nowhere = fopen("/dev/null", "w");
