@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <regex>
 #include <string>
@@ -32,6 +33,11 @@ inline std::string consoleText(const std::function<void(Console&)>& body, bool c
 inline std::string ansi(const std::string& text) {
   static const std::regex code("\\^(\\d+)");
   return std::regex_replace(text, code, "\x1b[$1m");
+}
+
+inline std::string readFileText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // Runs a test in a fresh folder of its own, and goes back afterwards.

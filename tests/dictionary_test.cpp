@@ -2,10 +2,23 @@
 #include "TestSupport.h"
 #include "cyphers/CypherSet.h"
 #include "search/ValueSearch.h"
+#include "wordlist/LineReader.h"
+
+#include <fcntl.h>
 
 using namespace std::string_literals;
 
 namespace {
+
+// The entries a streaming reader takes from the file at path, or its fault.
+std::string streamed(const std::string& path) {
+  const int input = open(path.c_str(), O_RDONLY);
+  std::string all;
+  LineReader reader(input);
+  const auto status = reader.forEachEntry([&all](std::string_view e) { all.append(e) += '\n'; });
+  close(input);
+  return status == LineReader::Status::end ? all : "fault " + std::to_string(int(status));
+}
 
 std::string entries(const Dictionary& dictionary, size_t from = 0) {
   std::string all;
@@ -38,6 +51,8 @@ TEST(Loading, LineRulesAndFailures) {
     const size_t before = loaded.size();
     ASSERT_TRUE(loaded.load("list.txt", c.lines));  // each load appends
     EXPECT_EQ(entries(loaded, before), c.entries);
+    // The table's streaming reader splits lines by the same rules.
+    if (c.lines == Lines::entries) EXPECT_EQ(streamed("list.txt"), c.entries);
     fromBytes.appendFileBytes(c.bytes, c.lines);
   }
   EXPECT_EQ(entries(fromBytes), entries(loaded));
@@ -55,6 +70,23 @@ TEST(Loading, LineRulesAndFailures) {
   loaded.add("odd", odd);  // an entry with totals of its own choosing
   EXPECT_EQ(loaded.text(count), "odd");
   EXPECT_EQ(loaded.total(count, Method::kfw), 7);
+}
+
+// A streamed line is held whole up to its limit, skipped bytes after a NUL
+// counted but not kept, and a CR LF cut by a read boundary is still a line end.
+TEST(Loading, StreamedLinesKeepToTheirLimit) {
+  const std::string atLimit(kMaxLineBytes, 'a'), pastIt(kMaxLineBytes + 1, 'b');
+  const std::string boundary = std::string((1 << 16) - 1, 'c') + "\r\nd";
+  const struct { std::string bytes, entries; } cases[] = {
+      {atLimit + "\nok", atLimit + "\nok\n"},
+      {"x\n" + pastIt + "\n", "fault 2"},
+      {"ab\0"s + pastIt + "\r\nok\n", "ab\nok\n"},
+      {boundary, boundary.substr(0, (1 << 16) - 1) + "\nd\n"}};
+  WorkingFolder folder;
+  for (const auto& c : cases) {
+    folder.write("list.txt", c.bytes);
+    EXPECT_EQ(streamed("list.txt"), c.entries) << c.bytes.size();
+  }
 }
 
 TEST(SearchTerms, SplitParseAndRecognise) {
