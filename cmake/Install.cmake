@@ -79,19 +79,25 @@ install(DIRECTORY "${PROJECT_SOURCE_DIR}/spellbook/Cyphers/"
 install(FILES "${PROJECT_BINARY_DIR}/doc/veriglyph.1.gz" "${PROJECT_BINARY_DIR}/doc/veriglyph-init.1.gz"
         DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 
+# Completions for both programs, each named as its shell looks it up.
 install(FILES completions/veriglyph.bash
         DESTINATION "${VERIGLYPH_BASH_COMPLETION_DIR}" RENAME veriglyph)
-install(FILES completions/_veriglyph DESTINATION "${VERIGLYPH_ZSH_COMPLETION_DIR}")
-install(FILES completions/veriglyph.fish DESTINATION "${VERIGLYPH_FISH_COMPLETION_DIR}")
+install(FILES completions/veriglyph-init.bash
+        DESTINATION "${VERIGLYPH_BASH_COMPLETION_DIR}" RENAME veriglyph-init)
+install(FILES completions/_veriglyph completions/_veriglyph-init
+        DESTINATION "${VERIGLYPH_ZSH_COMPLETION_DIR}")
+install(FILES completions/veriglyph.fish completions/veriglyph-init.fish
+        DESTINATION "${VERIGLYPH_FISH_COMPLETION_DIR}")
 # Debian's zsh does not search share/zsh/site-functions below /usr, only
-# share/zsh/vendor-completions; a relative link there makes the completion
-# work from the package as well. Elsewhere the link is simply not searched.
+# share/zsh/vendor-completions; relative links there make the completions
+# work from the package as well. Elsewhere the links are simply not searched.
 if(VERIGLYPH_ZSH_COMPLETION_DIR STREQUAL "${CMAKE_INSTALL_DATADIR}/zsh/site-functions")
   file(MAKE_DIRECTORY "${PROJECT_BINARY_DIR}/zsh-vendor")
-  file(CREATE_LINK ../site-functions/_veriglyph "${PROJECT_BINARY_DIR}/zsh-vendor/_veriglyph"
-       SYMBOLIC)
-  install(FILES "${PROJECT_BINARY_DIR}/zsh-vendor/_veriglyph"
-          DESTINATION "${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions")
+  foreach(name _veriglyph _veriglyph-init)
+    file(CREATE_LINK ../site-functions/${name} "${PROJECT_BINARY_DIR}/zsh-vendor/${name}" SYMBOLIC)
+    install(FILES "${PROJECT_BINARY_DIR}/zsh-vendor/${name}"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions")
+  endforeach()
 endif()
 
 include(cmake/DebianPackage.cmake)

@@ -36,10 +36,12 @@ dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { mode = $1; $1 = $2 = $3 = $4 = $5 = ""; s
     shipped_cyphers | sed "s|^|-rw-r--r-- ./usr/$datadir/Cyphers/|"
     echo "-rw-r--r-- ./usr/$mandir/man1/veriglyph.1.gz"
     echo "-rw-r--r-- ./usr/$mandir/man1/veriglyph-init.1.gz"
-    echo "-rw-r--r-- ./usr/share/bash-completion/completions/veriglyph"
-    echo "-rw-r--r-- ./usr/share/zsh/site-functions/_veriglyph"
-    echo "lrwxrwxrwx ./usr/share/zsh/vendor-completions/_veriglyph -> ../site-functions/_veriglyph"
-    echo "-rw-r--r-- ./usr/share/fish/vendor_completions.d/veriglyph.fish"
+    for program in veriglyph veriglyph-init; do
+        echo "-rw-r--r-- ./usr/share/bash-completion/completions/$program"
+        echo "-rw-r--r-- ./usr/share/zsh/site-functions/_$program"
+        echo "lrwxrwxrwx ./usr/share/zsh/vendor-completions/_$program -> ../site-functions/_$program"
+        echo "-rw-r--r-- ./usr/share/fish/vendor_completions.d/$program.fish"
+    done
     echo "-rw-r--r-- ./usr/share/doc/veriglyph/copyright"
     echo "-rw-r--r-- ./usr/share/doc/veriglyph/changelog.Debian.gz"
     echo "-rw-r--r-- ./usr/share/lintian/overrides/veriglyph"

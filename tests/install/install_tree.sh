@@ -19,10 +19,12 @@ install_to "$root"
     shipped_cyphers | sed "s|^|$datadir/Cyphers/|"
     echo "$mandir/man1/veriglyph.1.gz"
     echo "$mandir/man1/veriglyph-init.1.gz"
-    echo "share/bash-completion/completions/veriglyph"
-    echo "share/zsh/site-functions/_veriglyph"
-    echo "share/zsh/vendor-completions/_veriglyph"
-    echo "share/fish/vendor_completions.d/veriglyph.fish"
+    for program in veriglyph veriglyph-init; do
+        echo "share/bash-completion/completions/$program"
+        echo "share/zsh/site-functions/_$program"
+        echo "share/zsh/vendor-completions/_$program"
+        echo "share/fish/vendor_completions.d/$program.fish"
+    done
     echo "share/doc/veriglyph/copyright"
     echo "share/doc/veriglyph/changelog.Debian.gz"
     echo "share/lintian/overrides/veriglyph"
@@ -45,10 +47,16 @@ done
 while IFS= read -r name; do
     expect_same "$source_dir/spellbook/Cyphers/$name" "$root/$datadir/Cyphers/$name" "installed cypher $name"
 done < <(shipped_cyphers)
-expect_same "$source_dir/completions/veriglyph.bash" "$root/share/bash-completion/completions/veriglyph" "bash completion"
-expect_same "$source_dir/completions/_veriglyph" "$root/share/zsh/site-functions/_veriglyph" "zsh completion"
-expect_same "$source_dir/completions/_veriglyph" "$root/share/zsh/vendor-completions/_veriglyph" "zsh completion link"
-expect_same "$source_dir/completions/veriglyph.fish" "$root/share/fish/vendor_completions.d/veriglyph.fish" "fish completion"
+for program in veriglyph veriglyph-init; do
+    expect_same "$source_dir/completions/$program.bash" "$root/share/bash-completion/completions/$program" \
+        "bash completion of $program"
+    expect_same "$source_dir/completions/_$program" "$root/share/zsh/site-functions/_$program" \
+        "zsh completion of $program"
+    expect_same "$source_dir/completions/_$program" "$root/share/zsh/vendor-completions/_$program" \
+        "zsh completion link of $program"
+    expect_same "$source_dir/completions/$program.fish" "$root/share/fish/vendor_completions.d/$program.fish" \
+        "fish completion of $program"
+done
 # The manual pages and the changelog, compressed without a name or a time
 # stamp, so that a rebuild gives the same bytes.
 for file in "$mandir/man1/veriglyph.1" "$mandir/man1/veriglyph-init.1" share/doc/veriglyph/changelog.Debian; do
