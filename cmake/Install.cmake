@@ -1,8 +1,9 @@
-# Installation layout, veriglyph-init, manual pages, shell completions and the
-# Debian package. Included from the top-level CMakeLists.txt once the
+# Installation layout: the programs, the data folder veriglyph-init copies
+# from, manual pages and shell completions; then the Debian package
+# (DebianPackage.cmake). Included from the top-level CMakeLists.txt once the
 # veriglyph target exists.
 #
-#   cmake --install build --prefix P     (DESTDIR works too)
+#   cmake --install build --prefix P     (DESTDIR works too; --strip strips)
 #   cpack -G DEB                          (in the build folder)
 
 include(GNUInstallDirs)
@@ -15,38 +16,53 @@ set(VERIGLYPH_ZSH_COMPLETION_DIR "${CMAKE_INSTALL_DATADIR}/zsh/site-functions"
     CACHE STRING "Folder for the zsh completion, relative to the prefix")
 set(VERIGLYPH_FISH_COMPLETION_DIR "${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d"
     CACHE STRING "Folder for the fish completion, relative to the prefix")
-set(VERIGLYPH_PACKAGE_MAINTAINER "veriglyph maintainers <maintainers@veriglyph.invalid>"
-    CACHE STRING "Maintainer field of the Debian package")
 
 set(VERIGLYPH_WORDLIST_DIR "spellbook/DictionaryFiles/12dicts-6.0.2/International")
 
-# veriglyph-init finds the data folder from its own location, so the
-# installed tree can be moved or staged with DESTDIR. Only when the two
-# folders are given as absolute paths does it need the absolute one.
-if(IS_ABSOLUTE "${VERIGLYPH_DATA_DIR}")
-  set(VERIGLYPH_INIT_DATA_FROM_BIN "${VERIGLYPH_DATA_DIR}")
-elseif(IS_ABSOLUTE "${CMAKE_INSTALL_BINDIR}")
-  set(VERIGLYPH_INIT_DATA_FROM_BIN "${CMAKE_INSTALL_PREFIX}/${VERIGLYPH_DATA_DIR}")
-else()
-  file(RELATIVE_PATH VERIGLYPH_INIT_DATA_FROM_BIN
-       "${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}"
-       "${CMAKE_INSTALL_PREFIX}/${VERIGLYPH_DATA_DIR}")
+find_program(VERIGLYPH_GZIP gzip)
+if(NOT VERIGLYPH_GZIP)
+  message(FATAL_ERROR "gzip is needed to compress the manual pages")
 endif()
 
-configure_file(tools/veriglyph-init.in veriglyph-init @ONLY)
+# veriglyph_gzip(FILE): FILE.gz beside FILE in the build tree, made by the
+# default target. Compressed with -n (no name, no time stamp), so that the
+# same source gives the same bytes.
+function(veriglyph_gzip file)
+  get_filename_component(name "${file}" NAME)
+  get_filename_component(folder "${file}" DIRECTORY)
+  add_custom_command(OUTPUT "${file}.gz"
+                     COMMAND "${VERIGLYPH_GZIP}" -9nkf -- "${name}"
+                     WORKING_DIRECTORY "${folder}"
+                     DEPENDS "${file}"
+                     VERBATIM)
+  string(MAKE_C_IDENTIFIER "${name}" target)
+  add_custom_target(veriglyph_gzip_${target} ALL DEPENDS "${file}.gz")
+endfunction()
+
 configure_file(doc/veriglyph.1.in doc/veriglyph.1 @ONLY)
 configure_file(doc/veriglyph-init.1.in doc/veriglyph-init.1 @ONLY)
-
-# The package's copyright file: a short header, then the word list's notice.
-file(READ "${PROJECT_SOURCE_DIR}/${VERIGLYPH_WORDLIST_DIR}/SCOWL-COPYRIGHT.txt"
-     VERIGLYPH_SCOWL_NOTICE)
-string(REGEX REPLACE "\n$" "" VERIGLYPH_SCOWL_NOTICE "${VERIGLYPH_SCOWL_NOTICE}")
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             "${PROJECT_SOURCE_DIR}/${VERIGLYPH_WORDLIST_DIR}/SCOWL-COPYRIGHT.txt")
-configure_file(cmake/copyright.in copyright @ONLY)
+veriglyph_gzip("${PROJECT_BINARY_DIR}/doc/veriglyph.1")
+veriglyph_gzip("${PROJECT_BINARY_DIR}/doc/veriglyph-init.1")
 
 install(TARGETS veriglyph RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
-install(PROGRAMS "${PROJECT_BINARY_DIR}/veriglyph-init" DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# A stripped installation (cmake --install --strip, and the package) also
+# drops the compilers' .comment and .note sections, which serve no one.
+if(IS_ABSOLUTE "${CMAKE_INSTALL_BINDIR}")
+  set(veriglyph_installed_program "${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:veriglyph>")
+else()
+  set(veriglyph_installed_program "\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:veriglyph>")
+endif()
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP AND EXISTS \"${CMAKE_STRIP}\")
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                            \"\$ENV{DESTDIR}${veriglyph_installed_program}\" RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR \"could not strip \$ENV{DESTDIR}${veriglyph_installed_program}\")
+    endif()
+  endif()")
+# veriglyph-init, written at install time with the data folder in it.
+configure_file(cmake/InstallInit.cmake.in InstallInit.cmake @ONLY)
+install(SCRIPT "${PROJECT_BINARY_DIR}/InstallInit.cmake")
 
 install(FILES
         "${PROJECT_SOURCE_DIR}/${VERIGLYPH_WORDLIST_DIR}/5d+2a.txt"
@@ -60,48 +76,31 @@ install(DIRECTORY "${PROJECT_SOURCE_DIR}/spellbook/Cyphers/"
         OPTIONAL
         FILES_MATCHING PATTERN "*.txt")
 
-install(FILES "${PROJECT_BINARY_DIR}/doc/veriglyph.1" "${PROJECT_BINARY_DIR}/doc/veriglyph-init.1"
+install(FILES "${PROJECT_BINARY_DIR}/doc/veriglyph.1.gz" "${PROJECT_BINARY_DIR}/doc/veriglyph-init.1.gz"
         DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
-install(FILES "${PROJECT_BINARY_DIR}/copyright" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
 
+# Completions for both programs, each named as its shell looks it up.
 install(FILES completions/veriglyph.bash
         DESTINATION "${VERIGLYPH_BASH_COMPLETION_DIR}" RENAME veriglyph)
-install(FILES completions/_veriglyph DESTINATION "${VERIGLYPH_ZSH_COMPLETION_DIR}")
-install(FILES completions/veriglyph.fish DESTINATION "${VERIGLYPH_FISH_COMPLETION_DIR}")
+install(FILES completions/veriglyph-init.bash
+        DESTINATION "${VERIGLYPH_BASH_COMPLETION_DIR}" RENAME veriglyph-init)
+install(FILES completions/_veriglyph completions/_veriglyph-init
+        DESTINATION "${VERIGLYPH_ZSH_COMPLETION_DIR}")
+install(FILES completions/veriglyph.fish completions/veriglyph-init.fish
+        DESTINATION "${VERIGLYPH_FISH_COMPLETION_DIR}")
 # Debian's zsh does not search share/zsh/site-functions below /usr, only
-# share/zsh/vendor-completions; a relative link there makes the completion
-# work from the package as well. Elsewhere the link is simply not searched.
+# share/zsh/vendor-completions; relative links there make the completions
+# work from the package as well. Elsewhere the links are simply not searched.
 if(VERIGLYPH_ZSH_COMPLETION_DIR STREQUAL "${CMAKE_INSTALL_DATADIR}/zsh/site-functions")
   file(MAKE_DIRECTORY "${PROJECT_BINARY_DIR}/zsh-vendor")
-  file(CREATE_LINK ../site-functions/_veriglyph "${PROJECT_BINARY_DIR}/zsh-vendor/_veriglyph"
-       SYMBOLIC)
-  install(FILES "${PROJECT_BINARY_DIR}/zsh-vendor/_veriglyph"
-          DESTINATION "${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions")
+  foreach(name _veriglyph _veriglyph-init)
+    file(CREATE_LINK ../site-functions/${name} "${PROJECT_BINARY_DIR}/zsh-vendor/${name}" SYMBOLIC)
+    install(FILES "${PROJECT_BINARY_DIR}/zsh-vendor/${name}"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions")
+  endforeach()
 endif()
 
-# Debian package: cpack -G DEB makes veriglyph_<version>_<arch>.deb.
-set(CPACK_PACKAGE_NAME veriglyph)
-set(CPACK_PACKAGE_VENDOR veriglyph)
-set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_CONTACT "${VERIGLYPH_PACKAGE_MAINTAINER}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "letter-value cipher arithmetic for words and phrases")
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VERIGLYPH_PACKAGE_MAINTAINER}")
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "veriglyph prints the totals of a word or phrase under 21 letter-value\n"
-    "cyphers (English Ordinal, Reduced, Reverse, Sumerian, Jewish, Primes and\n"
-    "others) with letter-by-letter breakdowns and digital roots. It searches a\n"
-    "word list for words with given values, ranks the whole list against a\n"
-    "phrase, writes text and cross-linked HTML reports, and keeps a spellbook\n"
-    "of past phrases. veriglyph-init sets up a working folder with the shipped\n"
-    "word list.")
-include(CPack)
+include(cmake/DebianPackage.cmake)
 
 if(VERIGLYPH_TESTS)
   add_subdirectory(tests/install)

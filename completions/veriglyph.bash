@@ -1,8 +1,12 @@
 # bash completion for veriglyph                              -*- shell-script -*-
 #
 # First argument: the mode switches. After a spell in the first position: the
-# cypher tags (built-in ones, then those of ./spellbook/Cyphers/*.txt), then
-# "details". A file name after --table and --csv.
+# cypher tags (built-in ones, then the own ones), then "details". After
+# --table and --csv: a file name, then TAGS, cypher tags separated by commas.
+#
+# The own tags are those of the spellbook veriglyph would use: ./spellbook/
+# when the current folder has one, else the one in the data home
+# ($VERIGLYPH_HOME, else ${XDG_DATA_HOME:-$HOME/.local/share}/veriglyph).
 
 _veriglyph_switches='--help --version --line --find --find-spells --spells --spellbook
     --all-spells --match --html --consonant-roots --consonantal-roots --consonant-root
@@ -32,13 +36,16 @@ _veriglyph_builtin_tags='ord ordinal basic alphabetic
     sq square squares
     fib fibonacci fibsym'
 
-# The tags on the "tags:" line of each own-cypher file in ./spellbook/Cyphers.
-# Only words of ASCII letters are taken, and only the first 200 lines of a
-# file are looked at.
+# The tags on the "tags:" line of each own-cypher file of the spellbook in
+# use. Only words of ASCII letters are taken, and only the first 200 lines of
+# a file are looked at.
 _veriglyph_own_tags() {
-    local file line tag count
+    local file line tag count spellbook=./spellbook
     local -a words
-    for file in ./spellbook/Cyphers/*.txt; do
+    if [[ ! -d $spellbook ]]; then
+        spellbook=${VERIGLYPH_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/veriglyph}/spellbook
+    fi
+    for file in "$spellbook"/Cyphers/*.txt; do
         [[ -f $file && -r $file ]] || continue
         count=0
         while ((count++ < 200)) && IFS= read -r line; do
@@ -78,6 +85,12 @@ _veriglyph() {
             if ((cword == 2)); then
                 compopt -o filenames 2>/dev/null
                 mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+            elif ((cword == 3)); then
+                # The tag after the last comma; the ones before it stay.
+                local before=
+                [[ $cur == *,* ]] && before=${cur%,*},
+                mapfile -t COMPREPLY < <(compgen -P "$before" \
+                    -W "$_veriglyph_builtin_tags $(_veriglyph_own_tags)" -- "${cur##*,}")
             fi
             ;;
         -*)

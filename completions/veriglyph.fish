@@ -1,8 +1,12 @@
 # fish completion for veriglyph.
 #
 # First argument: the mode switches. After a spell in the first position: the
-# cypher tags (built-in ones, then those of ./spellbook/Cyphers/*.txt), then
-# "details". A file name after --table and --csv.
+# cypher tags (built-in ones, then the own ones), then "details". After
+# --table and --csv: a file name, then TAGS, cypher tags separated by commas.
+#
+# The own tags are those of the spellbook veriglyph would use: ./spellbook/
+# when the current folder has one, else the one in the data home
+# ($VERIGLYPH_HOME, else ${XDG_DATA_HOME:-$HOME/.local/share}/veriglyph).
 
 # True when the token being completed is argument number $argv[1].
 function __veriglyph_argument
@@ -18,17 +22,31 @@ function __veriglyph_after_spell
     not string match -q -- '-*' $tokens[2]
 end
 
-# True when the token being completed is the file of --table or --csv.
-function __veriglyph_file_operand
+# True when the token being completed is argument number $argv[1] of
+# --table or --csv: 2 for the file, 3 for the tags.
+function __veriglyph_export_operand
     set -l tokens (commandline -opc)
-    test (count $tokens) -eq 2; and contains -- $tokens[2] --table --csv
+    test (count $tokens) -eq $argv[1]; and contains -- $tokens[2] --table --csv
 end
 
-# The tags on the "tags:" line of each own-cypher file in ./spellbook/Cyphers,
-# each with the cypher's name. Only words of ASCII letters are taken, and only
-# the first 200 lines of a file are looked at.
+# The spellbook folder in use.
+function __veriglyph_spellbook
+    if test -d spellbook
+        echo ./spellbook
+    else if test -n "$VERIGLYPH_HOME"
+        echo $VERIGLYPH_HOME/spellbook
+    else if test -n "$XDG_DATA_HOME"
+        echo $XDG_DATA_HOME/veriglyph/spellbook
+    else
+        echo $HOME/.local/share/veriglyph/spellbook
+    end
+end
+
+# The tags on the "tags:" line of each own-cypher file of the spellbook in
+# use, each with the cypher's name. Only words of ASCII letters are taken,
+# and only the first 200 lines of a file are looked at.
 function __veriglyph_own_tags
-    for file in ./spellbook/Cyphers/*.txt
+    for file in (__veriglyph_spellbook)/Cyphers/*.txt
         test -f $file -a -r $file; or continue
         set -l head (head -n 200 -- $file | string trim --right --chars=\r)
         set -l name (string replace -r -f '^name:\s*' '' -- $head)[1]
@@ -60,29 +78,50 @@ complete -c veriglyph -n $__veriglyph_first -l reduction-match -d 'List words wi
 complete -c veriglyph -n $__veriglyph_first -l table -d 'Totals of every line of a file, tab-separated'
 complete -c veriglyph -n $__veriglyph_first -l csv -d 'Totals of every line of a file, as CSV'
 
-set -l __veriglyph_tag '__veriglyph_after_spell 2'
-complete -c veriglyph -n $__veriglyph_tag -a 'ord ordinal basic alphabetic' -d 'English Ordinal'
-complete -c veriglyph -n $__veriglyph_tag -a 'red or reduced reduction' -d 'English Reduced'
-complete -c veriglyph -n $__veriglyph_tag -a 'rev ro reverse rev-ord rev-ordinal reverse-ord reverse-ordinal' -d 'English Reverse Ordinal'
-complete -c veriglyph -n $__veriglyph_tag -a 'rev-red rr revred reverse-reduced reverse-reduction' -d 'English Reverse-Reduced'
-complete -c veriglyph -n $__veriglyph_tag -a 'sumer sum sumerian' -d Sumerian
-complete -c veriglyph -n $__veriglyph_tag -a 'eng-ext ee ext engext englishext english-ext englishextended english-extended' -d English-Extended
-complete -c veriglyph -n $__veriglyph_tag -a 'j jew jewish agrippa latin latin-agrippa alva' -d Jewish
-complete -c veriglyph -n $__veriglyph_tag -a 'jr jewred jew-red jew-reduced jew-reduction jewish-reduced jewish-reduction agrippa-reduced jewish-red' -d 'Jewish Reduced'
-complete -c veriglyph -n $__veriglyph_tag -a 's sex sexp s-exp s-exception sexception' -d S-exception
-complete -c veriglyph -n $__veriglyph_tag -a 'kv kvexp kv-exp kvexcept kv-except kv-exception kvexception' -d 'K/V Exception'
-complete -c veriglyph -n $__veriglyph_tag -a 'bacon bcn fb francis-bacon francisbacon' -d 'Francis Bacon'
-complete -c veriglyph -n $__veriglyph_tag -a 'baconis bcns francbaconis franc-baconis' -d 'Franc Baconis'
-complete -c veriglyph -n $__veriglyph_tag -a 'oe oeng old-eng old-english' -d 'Old English'
-complete -c veriglyph -n $__veriglyph_tag -a 'satan st stn satanic' -d Satanic
-complete -c veriglyph -n $__veriglyph_tag -a 'alw alw-qabala alw-qabalah' -d ALW
-complete -c veriglyph -n $__veriglyph_tag -a 'kfw kfw-qabala kfw-qabalah' -d KFW
-complete -c veriglyph -n $__veriglyph_tag -a 'sept spt septenary' -d Septenary
-complete -c veriglyph -n $__veriglyph_tag -a 'pri prime primes' -d Primes
-complete -c veriglyph -n $__veriglyph_tag -a 'tri tr trigonal triangular' -d Trigonal
-complete -c veriglyph -n $__veriglyph_tag -a 'sq square squares' -d Squares
-complete -c veriglyph -n $__veriglyph_tag -a 'fib fibonacci fibsym' -d Fibonacci
-complete -c veriglyph -n $__veriglyph_tag -a '(__veriglyph_own_tags)'
+# The built-in cypher tags, each line the tags of one cypher and its name.
+set -g __veriglyph_builtin_tags \
+    'ord ordinal basic alphabetic|English Ordinal' \
+    'red or reduced reduction|English Reduced' \
+    'rev ro reverse rev-ord rev-ordinal reverse-ord reverse-ordinal|English Reverse Ordinal' \
+    'rev-red rr revred reverse-reduced reverse-reduction|English Reverse-Reduced' \
+    'sumer sum sumerian|Sumerian' \
+    'eng-ext ee ext engext englishext english-ext englishextended english-extended|English-Extended' \
+    'j jew jewish agrippa latin latin-agrippa alva|Jewish' \
+    'jr jewred jew-red jew-reduced jew-reduction jewish-reduced jewish-reduction agrippa-reduced jewish-red|Jewish Reduced' \
+    's sex sexp s-exp s-exception sexception|S-exception' \
+    'kv kvexp kv-exp kvexcept kv-except kv-exception kvexception|K/V Exception' \
+    'bacon bcn fb francis-bacon francisbacon|Francis Bacon' \
+    'baconis bcns francbaconis franc-baconis|Franc Baconis' \
+    'oe oeng old-eng old-english|Old English' \
+    'satan st stn satanic|Satanic' \
+    'alw alw-qabala alw-qabalah|ALW' \
+    'kfw kfw-qabala kfw-qabalah|KFW' \
+    'sept spt septenary|Septenary' \
+    'pri prime primes|Primes' \
+    'tri tr trigonal triangular|Trigonal' \
+    'sq square squares|Squares' \
+    'fib fibonacci fibsym|Fibonacci'
+
+# Every cypher tag, built-in and own, with its cypher's name. For TAGS, the
+# tags already written before the last comma are put in front of each.
+function __veriglyph_tags
+    set -l before
+    if test "$argv[1]" = list
+        set before (string match -r '^.*,' -- (commandline -ct))
+    end
+    for line in $__veriglyph_builtin_tags
+        set -l cypher (string split '|' -- $line)
+        for tag in (string split ' ' -- $cypher[1])
+            printf '%s%s\t%s\n' "$before" $tag $cypher[2]
+        end
+    end
+    for own in (__veriglyph_own_tags)
+        printf '%s%s\n' "$before" $own
+    end
+end
+
+complete -c veriglyph -n '__veriglyph_after_spell 2' -a '(__veriglyph_tags)'
+complete -c veriglyph -n '__veriglyph_export_operand 3' -a '(__veriglyph_tags list)'
 
 complete -c veriglyph -n '__veriglyph_after_spell 3' -a details -d 'Show your notes on the total'
-complete -c veriglyph -n __veriglyph_file_operand -F
+complete -c veriglyph -n '__veriglyph_export_operand 2' -F

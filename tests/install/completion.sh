@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# The completion for one shell (bash, zsh or fish, the extra argument): it
-# parses, and offers the switches first, the cypher tags (with those of own
-# cypher files) after a spell, "details" after a tag, file names after
+# The completion of veriglyph for one shell (bash, zsh or fish, the extra
+# argument): it parses, and offers the switches first, the cypher tags (with
+# those of own cypher files, here or in the data home) after a spell,
+# "details" after a tag, file names and then comma-separated tags after
 # --table and --csv, and nothing where a spell, terms or a number go.
 source "$(dirname "$0")/lib.sh"
-
-shell=${extra_args[0]}
-need_tool "$shell"
 
 switches=(--all-spells --consonant-root --consonant-root-match --consonant-roots
     --consonant-roots-match --consonantal-root --consonantal-root-match --consonantal-roots
@@ -22,15 +20,9 @@ tags=(agrippa agrippa-reduced alphabetic alva alw alw-qabala alw-qabalah bacon b
     rev-red revred ro rr s satan satanic sept septenary sex s-exception s-exp sexception sexp spt
     sq square squares st stn sum sumer sumerian tr tri triangular trigonal)
 
-case $shell in
-    bash) file=$source_dir/completions/veriglyph.bash ;;
-    zsh) file=$source_dir/completions/_veriglyph ;;
-    fish) file=$source_dir/completions/veriglyph.fish ;;
-    *)
-        echo "unknown shell $shell" >&2
-        exit 1
-        ;;
-esac
+source "$(dirname "$0")/completion_lib.sh"
+command_name=veriglyph
+file=$(completion_file veriglyph)
 
 run syntax "$shell" -n "$file"
 expect_status syntax 0
@@ -47,82 +39,6 @@ printf 'tags: zilch\n' >"$work/spellbook/Cyphers/ignored.csv"
 : >"$work/words.txt"
 : >"$work/with blank.txt"
 cd "$work"
-
-# complete WORD...: the candidates, sorted, one a line, for completing the
-# last WORD (empty for a new word) on a command line that begins veriglyph.
-case $shell in
-    bash)
-        complete_words() {
-            bash --norc --noprofile -c '
-                [[ -n $2 ]] && source "$2"
-                source "$1"
-                shift 2
-                COMP_WORDS=(veriglyph "$@")
-                COMP_CWORD=$#
-                COMP_LINE=${line:-${COMP_WORDS[*]}}
-                COMP_POINT=${#COMP_LINE}
-                _veriglyph veriglyph "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
-                printf "%s\n" "${COMPREPLY[@]}"' _ "$file" "$bash_completion" "$@" | sed '/^$/d' | sort
-        }
-        ;;
-    zsh)
-        # The completion system's helpers replaced by ones that print what
-        # they are given.
-        complete_words() {
-            zsh -f -c '
-                _describe() { local entry; for entry in ${(P)4}; do print -r -- ${entry%%:*}; done; }
-                _message() { :; }
-                _files() { print -r -- "<files>"; }
-                _wanted() { shift 3; "$@"; }
-                compadd() {
-                    local name
-                    if [[ $1 == -a ]]; then
-                        shift 2
-                        for name in "$@"; do print -rl -- ${(P)name}; done
-                    else
-                        print -rl -- "$@"
-                    fi
-                }
-                source $1 >/dev/null
-                shift
-                words=(veriglyph "$@")
-                CURRENT=$#words
-                PREFIX=$words[CURRENT]
-                _veriglyph | while IFS= read -r c; do [[ $c == $PREFIX* ]] && print -r -- $c; done
-                ' _ "$file" "$@" | sed '/^$/d' | sort
-        }
-        ;;
-    fish)
-        export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/config XDG_DATA_HOME=$scratch/home/data
-        mkdir -p "$HOME"
-        complete_words() {
-            local line=veriglyph word
-            local -a done_words=("${@:1:$#-1}")
-            for word in "${done_words[@]}"; do
-                line+=" $(printf '%q' "$word")"
-            done
-            line+=" ${*: -1}"
-            fish --no-config -c 'source $argv[1]; complete -C $argv[2]' "$file" "$line" |
-                cut -f 1 | sed '/^$/d' | sort
-        }
-        ;;
-esac
-
-# expect_candidates NAME EXPECTED WORD...
-expect_candidates() {
-    local name=$1 expected=$2
-    shift 2
-    complete_words "$@" >"$scratch/$name.got" 2>"$scratch/$name.err" || true
-    if ! diff -u <(printf '%s' "$expected" | sed '/^$/d' | sort) "$scratch/$name.got" >"$scratch/diff"; then
-        fail "$shell$round, $name: candidates differ:"
-        head -n 40 "$scratch/diff" >&2
-    fi
-    expect_empty "$name" err
-}
-
-lines() {
-    printf '%s\n' "$@"
-}
 
 fish_files=
 [[ $shell == fish ]] && fish_files=$(printf '%s\n' 'spellbook/' 'sub dir/' 'with blank.txt' 'words.txt')
@@ -143,7 +59,10 @@ expect_candidates details-de "details" "Hello World" kvexception de
 expect_candidates after-details "" Hello ord details ""
 expect_candidates table-files "$files" --table ""
 expect_candidates csv-files "$files" --csv ""
-expect_candidates after-table-file "" --table words.txt ""
+expect_candidates table-tags "$(lines "${tags[@]}" zany zeta zork zorkish)" --table words.txt ""
+expect_candidates csv-tags-re "$(lines "${tags[@]}" | grep '^re' | sed 's/^/ord,/')" --csv words.txt ord,re
+expect_candidates csv-own-tags "$(lines zany zeta zork zorkish | sed 's/^/ord,sumer,/')" --csv words.txt ord,sumer,z
+expect_candidates after-table-tags "" --table words.txt ord ""
 expect_candidates match-operand "" --match ""
 expect_candidates find-operand "" --find ""
 expect_candidates after-match-operand "" --match Hello ""
@@ -161,5 +80,32 @@ if [[ $shell == bash && -f /usr/share/bash-completion/bash_completion ]]; then
     line="veriglyph a=b:c " expect_candidates split-spell "$(lines "${tags[@]}" zany zeta zork zorkish)" a = b : c ""
 fi
 [[ ! -e $work/pwned ]] || fail "$shell: a word of a cypher file was run as a command"
+
+# In a folder without spellbook/, the own tags are those of the data home:
+# $VERIGLYPH_HOME, else $XDG_DATA_HOME/veriglyph, else
+# $HOME/.local/share/veriglyph (an empty variable counts as unset). A
+# folder's own spellbook/ comes first, as it does for veriglyph.
+bash_completion=
+round=
+for home in vh/ xdg/veriglyph/ h/.local/share/veriglyph/; do
+    mkdir -p "$scratch/$home/spellbook/Cyphers"
+    printf 'name: Home\ntags: z%s\n' "${home%%/*}" >"$scratch/$home/spellbook/Cyphers/home.txt"
+done
+mkdir "$scratch/elsewhere"
+folder=$scratch/elsewhere
+settings=(VERIGLYPH_HOME="$scratch/vh" XDG_DATA_HOME="$scratch/xdg" HOME="$scratch/h")
+expect_candidates home-veriglyph "zvh" Hello z
+expect_candidates home-veriglyph-tags "ord,zvh" --csv words.txt ord,z
+settings=(-u VERIGLYPH_HOME XDG_DATA_HOME="$scratch/xdg" HOME="$scratch/h")
+expect_candidates home-xdg "zxdg" Hello z
+settings=(-u VERIGLYPH_HOME -u XDG_DATA_HOME HOME="$scratch/h")
+expect_candidates home-default "zh" Hello z
+settings=(VERIGLYPH_HOME= XDG_DATA_HOME= HOME="$scratch/h")
+expect_candidates home-empty-variables "zh" Hello z
+settings=(-u VERIGLYPH_HOME -u XDG_DATA_HOME HOME="$scratch/nobody")
+expect_candidates home-none "" Hello z
+folder=$work
+settings=(VERIGLYPH_HOME="$scratch/vh")
+expect_candidates folder-first "$(lines zany zeta zork zorkish)" Hello z
 
 finish

@@ -1,15 +1,13 @@
 #!/usr/bin/env bash
-# cmake --install into a temporary DESTDIR with an unusual prefix: the
-# installed files are the expected ones, and a tree made by the installed
-# veriglyph-init gives the installed veriglyph exactly the stdout, report and
-# spellbook that the built binary gives in a fresh copy of the repository's
-# own tree.
+# cmake --install into an unusual prefix: the installed files are the
+# expected ones, and a tree made by the installed veriglyph-init gives the
+# installed veriglyph exactly the stdout, report and spellbook that the built
+# binary gives in a fresh copy of the repository's own tree.
 source "$(dirname "$0")/lib.sh"
 
-prefix="/opt/veriglyph test"
 stage=$scratch/stage
-stage_install "$stage" "$prefix"
-root=$stage$prefix
+root="$stage/opt/veriglyph test"
+install_to "$root"
 
 # Exactly these files, links and folders are installed.
 {
@@ -19,20 +17,26 @@ root=$stage$prefix
         echo "$datadir/$wordlist_dir/$name"
     done
     shipped_cyphers | sed "s|^|$datadir/Cyphers/|"
-    echo "$mandir/man1/veriglyph.1"
-    echo "$mandir/man1/veriglyph-init.1"
-    echo "share/bash-completion/completions/veriglyph"
-    echo "share/zsh/site-functions/_veriglyph"
-    echo "share/zsh/vendor-completions/_veriglyph"
-    echo "share/fish/vendor_completions.d/veriglyph.fish"
+    echo "$mandir/man1/veriglyph.1.gz"
+    echo "$mandir/man1/veriglyph-init.1.gz"
+    for program in veriglyph veriglyph-init; do
+        echo "share/bash-completion/completions/$program"
+        echo "share/zsh/site-functions/_$program"
+        echo "share/zsh/vendor-completions/_$program"
+        echo "share/fish/vendor_completions.d/$program.fish"
+    done
     echo "share/doc/veriglyph/copyright"
+    echo "share/doc/veriglyph/changelog.Debian.gz"
+    echo "share/lintian/overrides/veriglyph"
 } | sort >"$scratch/expected-files"
 (cd "$root" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort) >"$scratch/installed-files"
 if ! diff -u "$scratch/expected-files" "$scratch/installed-files" >"$scratch/diff"; then
     fail "installed files differ from the expected list:"
     cat "$scratch/diff" >&2
 fi
-[[ $(find "$stage" -mindepth 1 -maxdepth 1) == "$stage/opt" ]] || fail "files installed outside the prefix"
+[[ $(cd "$stage" && find . -mindepth 1 -maxdepth 2 | sort | paste -sd '|' -) == "./opt|./opt/veriglyph test" ]] ||
+    fail "files installed outside the prefix"
+grep -qxF "data='$root/$datadir'" "$root/$bindir/veriglyph-init" || fail "veriglyph-init does not name $root/$datadir"
 
 for program in veriglyph veriglyph-init; do
     [[ -x $root/$bindir/$program ]] || fail "$bindir/$program is not executable"
@@ -43,17 +47,29 @@ done
 while IFS= read -r name; do
     expect_same "$source_dir/spellbook/Cyphers/$name" "$root/$datadir/Cyphers/$name" "installed cypher $name"
 done < <(shipped_cyphers)
-expect_same "$source_dir/completions/veriglyph.bash" "$root/share/bash-completion/completions/veriglyph" "bash completion"
-expect_same "$source_dir/completions/_veriglyph" "$root/share/zsh/site-functions/_veriglyph" "zsh completion"
-expect_same "$source_dir/completions/_veriglyph" "$root/share/zsh/vendor-completions/_veriglyph" "zsh completion link"
-expect_same "$source_dir/completions/veriglyph.fish" "$root/share/fish/vendor_completions.d/veriglyph.fish" "fish completion"
-for page in veriglyph.1 veriglyph-init.1; do
-    expect_same "$build_dir/doc/$page" "$root/$mandir/man1/$page" "manual page $page"
+for program in veriglyph veriglyph-init; do
+    expect_same "$source_dir/completions/$program.bash" "$root/share/bash-completion/completions/$program" \
+        "bash completion of $program"
+    expect_same "$source_dir/completions/_$program" "$root/share/zsh/site-functions/_$program" \
+        "zsh completion of $program"
+    expect_same "$source_dir/completions/_$program" "$root/share/zsh/vendor-completions/_$program" \
+        "zsh completion link of $program"
+    expect_same "$source_dir/completions/$program.fish" "$root/share/fish/vendor_completions.d/$program.fish" \
+        "fish completion of $program"
 done
-# The copyright file ends with the word list's notice, unchanged.
-notice=$source_dir/spellbook/$wordlist_dir/SCOWL-COPYRIGHT.txt
-tail -c "$(wc -c <"$notice")" "$root/share/doc/veriglyph/copyright" >"$scratch/notice-tail"
-expect_same "$notice" "$scratch/notice-tail" "notice at the end of the copyright file"
+# The manual pages and the changelog, compressed without a name or a time
+# stamp, so that a rebuild gives the same bytes.
+for file in "$mandir/man1/veriglyph.1" "$mandir/man1/veriglyph-init.1" share/doc/veriglyph/changelog.Debian; do
+    case $file in
+        */changelog.Debian) original=$source_dir/cmake/changelog.Debian.in ;;
+        *) original=$build_dir/doc/${file##*/} ;;
+    esac
+    gzip -dc <"$root/$file.gz" >"$scratch/unpacked" || fail "$file.gz is not gzip data"
+    expect_same "$original" "$scratch/unpacked" "$file.gz, uncompressed"
+    [[ $(od -An -tx1 -j3 -N5 "$root/$file.gz" | tr -d ' ') == 0000000000 ]] ||
+        fail "$file.gz holds a name or a time stamp"
+done
+check_copyright "$root/share/doc/veriglyph/copyright"
 
 # The installed veriglyph-init lays out a fresh tree in a folder it makes.
 user="$scratch/work/fresh tree"
@@ -77,6 +93,9 @@ fi
 (cd "$reference" && run match-built "$built_binary" --match "Hello World")
 expect_status match-built 0
 expect_status match-installed 0
+# The empty spellbook veriglyph-init made spares a first run its warning.
+! grep -q -e WARNING -e ERROR "$scratch/match-installed.out" ||
+    fail "the first run in a new tree warns: $(grep -e WARNING -e ERROR "$scratch/match-installed.out")"
 expect_same "$scratch/match-built.out" "$scratch/match-installed.out" "stdout of --match"
 expect_same "$scratch/match-built.err" "$scratch/match-installed.err" "stderr of --match"
 report="spellbook/Results/match_Hello World.txt"

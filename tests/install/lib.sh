@@ -3,7 +3,7 @@
 # passes, a private scratch folder, a staged installation and small checks.
 #
 # Arguments: cmake cpack build-dir source-dir built-binary version
-#            bindir datadir mandir [extra...]
+#            package-version bindir datadir mandir [extra...]
 
 set -euo pipefail
 export LC_ALL=C
@@ -14,10 +14,11 @@ build_dir=$3
 source_dir=$4
 built_binary=$5
 version=$6
-bindir=$7
-datadir=$8
-mandir=$9
-shift 9
+package_version=$7
+bindir=$8
+datadir=$9
+mandir=${10}
+shift 10
 extra_args=("$@")
 
 wordlist_dir=DictionaryFiles/12dicts-6.0.2/International
@@ -54,13 +55,21 @@ need_tool() {
     command -v "$1" >/dev/null 2>&1 || skip "$1 is not installed"
 }
 
-# stage_install DESTDIR PREFIX: cmake --install of the build tree.
+# stage_install DESTDIR PREFIX: cmake --install of the build tree into
+# DESTDIR, for PREFIX. veriglyph-init there names PREFIX's data folder, so it
+# works only once moved to PREFIX.
 stage_install() {
     if ! DESTDIR=$1 "$cmake_command" --install "$build_dir" --prefix "$2" >"$scratch/install.log" 2>&1; then
         cat "$scratch/install.log" >&2
         echo "cmake --install failed" >&2
         exit 1
     fi
+}
+
+# install_to PREFIX: cmake --install of the build tree into PREFIX, where it
+# is ready for use.
+install_to() {
+    stage_install "" "$1"
 }
 
 # run NAME COMMAND...: runs COMMAND; its stdout, stderr and exit status
@@ -134,7 +143,8 @@ shipped_cyphers() {
 }
 
 # reference_tree DIR: a fresh copy of the shipped files of the repository's
-# own spellbook tree (no reports, no spellbook, no placeholder files).
+# own spellbook tree (no reports, no placeholder files), with an empty
+# spellbook.
 reference_tree() {
     local to=$1/spellbook from=$source_dir/spellbook folder name
     mkdir -p "$to/Results" "$to/ResultsHTML" "$to/$wordlist_dir"
@@ -151,6 +161,7 @@ reference_tree() {
             cp -- "$from/Cyphers/$name" "$to/Cyphers/$name"
         done
     fi
+    : >"$to/user_entries.txt"
 }
 
 letters=(A B C D E F G H I J K L M N O P Q R S T U V W X Y Z a b c d e f g h i j k l m n o p q r s t u v w x y z)
@@ -175,6 +186,7 @@ init_first_run_output() {
             printf 'copied %sspellbook/Cyphers/%s\n' "$p" "$name"
         done
     fi
+    printf 'made %sspellbook/user_entries.txt\n' "$p"
 }
 
 # The items of a complete tree, as the "kept" line lists them.
@@ -191,5 +203,20 @@ init_kept_items() {
             items+=", spellbook/Cyphers/$name"
         done < <(shipped_cyphers)
     fi
-    printf '%s' "$items"
+    printf '%s, spellbook/user_entries.txt' "$items"
+}
+
+# check_copyright FILE: a copyright file in Debian's machine-readable format
+# whose stand-alone licence paragraph SCOWL holds the word list's notice,
+# unchanged.
+check_copyright() {
+    local file=$1 notice=$source_dir/spellbook/$wordlist_dir/SCOWL-COPYRIGHT.txt
+    [[ $(head -n 1 "$file") == "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ]] ||
+        fail "copyright: first line is '$(head -n 1 "$file")'"
+    grep -qx 'Upstream-Name: veriglyph' "$file" || fail "copyright: no Upstream-Name"
+    # Each Files paragraph names its copyright and licence.
+    awk -v RS= '/^Files:/ && !(/\nCopyright:/ && /\nLicense:/)' "$file" >"$scratch/bad-paragraphs"
+    [[ ! -s $scratch/bad-paragraphs ]] || fail "copyright: a Files paragraph lacks Copyright or License"
+    awk -v RS= '/^License: SCOWL\n/' "$file" | tail -n +2 | sed 's/^ //; s/^\.$//' >"$scratch/scowl-licence"
+    expect_same "$notice" "$scratch/scowl-licence" "the SCOWL licence text of the copyright file"
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The manual pages: silent under groff's strictest warnings, the version
-# filled in, and the page of veriglyph naming every switch and every
-# built-in cypher tag.
+# filled in, the page of veriglyph naming every switch and every built-in
+# cypher tag, and that of veriglyph-init every option.
 source "$(dirname "$0")/lib.sh"
 need_tool groff
 
@@ -23,6 +23,13 @@ for switch in --help --version --line --find --find-spells --spells --spellbook 
     --consonant-roots-match --consonantal-roots-match --consonant-root-match \
     --consonantal-root-match --reduction-match --table --csv; do
     grep -Eq -- "(^|[^-a-z])$switch([^-a-z]|$)" "$text" || fail "veriglyph.1 does not mention $switch"
+done
+
+grep -Eq -- '--table file \[tags\]' "$text" || fail "veriglyph.1 does not show --table file [tags]"
+grep -Eq -- '--csv file \[tags\]' "$text" || fail "veriglyph.1 does not show --csv file [tags]"
+for option in --home --help --version -h; do
+    grep -Eq -- "(^|[^-a-z])$option([^-a-z]|$)" "$scratch/veriglyph-init.1.txt" ||
+        fail "veriglyph-init.1 does not mention $option"
 done
 
 # Every tag, in the list of its cypher under CYPHERS.
