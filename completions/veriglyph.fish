@@ -70,10 +70,14 @@ complete -c veriglyph -n $__veriglyph_first -l spellbook -d 'Match a spell again
 complete -c veriglyph -n $__veriglyph_first -l all-spells -d 'Match against the word list and your spellbook'
 complete -c veriglyph -n $__veriglyph_first -l match -d 'Rank the word list against a spell'
 complete -c veriglyph -n $__veriglyph_first -l html -d 'Write HTML match pages'
-for spelling in consonant-roots consonantal-roots consonant-root consonantal-root
-    complete -c veriglyph -n $__veriglyph_first -l $spelling -d 'Show the consonantal root of a spell'
-    complete -c veriglyph -n $__veriglyph_first -l $spelling-match -d 'List words sharing the consonantal root'
-end
+complete -c veriglyph -n $__veriglyph_first -l consonant-roots -d 'Show the consonantal root of a spell'
+complete -c veriglyph -n $__veriglyph_first -l consonantal-roots -d 'Show the consonantal root of a spell'
+complete -c veriglyph -n $__veriglyph_first -l consonant-root -d 'Show the consonantal root of a spell'
+complete -c veriglyph -n $__veriglyph_first -l consonantal-root -d 'Show the consonantal root of a spell'
+complete -c veriglyph -n $__veriglyph_first -l consonant-roots-match -d 'List words sharing the consonantal root'
+complete -c veriglyph -n $__veriglyph_first -l consonantal-roots-match -d 'List words sharing the consonantal root'
+complete -c veriglyph -n $__veriglyph_first -l consonant-root-match -d 'List words sharing the consonantal root'
+complete -c veriglyph -n $__veriglyph_first -l consonantal-root-match -d 'List words sharing the consonantal root'
 complete -c veriglyph -n $__veriglyph_first -l reduction-match -d 'List words with a given digital root'
 complete -c veriglyph -n $__veriglyph_first -l table -d 'Totals of every line of a file, tab-separated'
 complete -c veriglyph -n $__veriglyph_first -l csv -d 'Totals of every line of a file, as CSV'

@@ -10,10 +10,13 @@
 namespace {
 
 // Whether word stands in text on its own, not as part of a longer switch or
-// tag. The manual page writes each "-" as "\-".
-bool mentions(const std::string& text, std::string word) {
-  word = std::regex_replace(word, std::regex("-"), "\\\\?-");
-  return std::regex_search(text, std::regex("(^|[^a-z\\\\-])" + word + "($|[^a-z-])"));
+// tag. The manual page writes each "-" as "\-"; fish names a switch --x as
+// "-l x".
+bool mentions(const std::string& text, const std::string& word) {
+  const bool isSwitch = word.rfind("--", 0) == 0;
+  std::string pattern = isSwitch ? R"((\\?-\\?-|-l ))" : "";
+  for (char c : word.substr(isSwitch ? 2 : 0)) pattern += c == '-' ? R"(\\?-)" : std::string(1, c);
+  return std::regex_search(text, std::regex(R"((^|[^a-z\\-]))" + pattern + "($|[^a-z-])"));
 }
 
 TEST(Switches, CompletionsAndManualPageKnowEverySwitchAndTag) {
