@@ -16,16 +16,9 @@
 
 // What body wrote on a console, coloured unless colour is false.
 inline std::string consoleText(const std::function<void(Console&)>& body, bool colour = true) {
-  char* buffer = nullptr;
-  size_t size = 0;
-  FILE* stream = open_memstream(&buffer, &size);
-  {
-    Console console(stream, Palette(colour));
-    body(console);
-  }
-  fclose(stream);
-  std::string text(buffer, size);
-  free(buffer);
+  std::string text;
+  Console console(text, Palette(colour));
+  body(console);
   return text;
 }
 

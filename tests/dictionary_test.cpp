@@ -52,7 +52,9 @@ TEST(Loading, LineRulesAndFailures) {
     ASSERT_TRUE(loaded.load("list.txt", c.lines));  // each load appends
     EXPECT_EQ(entries(loaded, before), c.entries);
     // The table's streaming reader splits lines by the same rules.
-    if (c.lines == Lines::entries) EXPECT_EQ(streamed("list.txt"), c.entries);
+    if (c.lines == Lines::entries) {
+      EXPECT_EQ(streamed("list.txt"), c.entries);
+    }
     fromBytes.appendFileBytes(c.bytes, c.lines);
   }
   EXPECT_EQ(entries(fromBytes), entries(loaded));

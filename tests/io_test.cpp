@@ -46,6 +46,13 @@ TEST(ResultFile, CreatesOverwritesAndRefuses) {
   EXPECT_FALSE(full.close());  // a write that failed is no result
 }
 
+// A console in memory takes formatted text of any length whole.
+TEST(Console, FormatsIntoText) {
+  const std::string long300(300, 'x');
+  EXPECT_EQ(consoleText([&](Console& c) { c.format("<%s|%d>", long300.c_str(), 7); }),
+            "<" + long300 + "|7>");
+}
+
 TEST(Fd, ReadsToTheEndWithinALimit) {
   WorkingFolder folder;
   folder.write("ten.txt", "0123456789");

@@ -28,7 +28,9 @@ TEST(Switches, CompletionsAndManualPageKnowEverySwitchAndTag) {
     ASSERT_FALSE(text.empty());
     for (const Switch& entry : switches()) {
       for (std::string_view spelling : entry.spellings) {
-        if (!spelling.empty()) EXPECT_TRUE(mentions(text, std::string(spelling))) << spelling;
+        if (!spelling.empty()) {
+          EXPECT_TRUE(mentions(text, std::string(spelling))) << spelling;
+        }
       }
     }
     if (std::string(file).find("completions/") != 0) continue;

@@ -6,22 +6,34 @@
 
 #include "text/Colour.h"
 
-// Where a run's messages and results go, with the run's colours.
+// Where a run's messages and results go, with the run's colours: a stream (the
+// terminal), or a text in memory, so that one process can answer many
+// questions and keep each answer apart.
 class Console {
  public:
   Console(FILE* stream, Palette palette) : stream(stream), colours(palette) {}
+  Console(std::string& text, Palette palette) : text(&text), colours(palette) {}
 
-  void write(std::string_view text) { fwrite(text.data(), 1, text.size(), stream); }
-  void line(std::string_view text) {
-    write(text);
-    putc('\n', stream);
+  void write(std::string_view bytes) {
+    if (text != nullptr) {
+      text->append(bytes);
+    } else {
+      fwrite(bytes.data(), 1, bytes.size(), stream);
+    }
+  }
+  void line(std::string_view bytes) {
+    write(bytes);
+    write("\n");
   }
   void format(const char* format, ...) __attribute__((format(printf, 2, 3)));
   // Makes what was written so far visible before a long step.
-  void flush() { fflush(stream); }
+  void flush() {
+    if (stream != nullptr) fflush(stream);
+  }
   const Palette& palette() const { return colours; }
 
  private:
-  FILE* stream;
+  FILE* stream = nullptr;
+  std::string* text = nullptr;
   Palette colours;
 };
