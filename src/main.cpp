@@ -1,10 +1,12 @@
 // The program's entry: the one place that reads the environment. It picks the
 // mode from the switch table and hands it the arguments, the tree, the thread
 // count and the console.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -34,6 +36,41 @@ unsigned jobs() {
   return online > 0 ? static_cast<unsigned>(online) : 1;
 }
 
+// An environment setting, when it is set and not empty.
+const char* setting(const char* name) {
+  const char* value = getenv(name);
+  return value != nullptr && value[0] != '\0' ? value : nullptr;
+}
+
+bool holdsSpellbook(const std::string& folder) {
+  struct stat info;
+  return stat((folder + "spellbook").c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// The user's data home: $VERIGLYPH_HOME, else $XDG_DATA_HOME/veriglyph, else
+// ~/.local/share/veriglyph. Empty when there is no home to put it in.
+std::string dataHome() {
+  if (const char* home = setting("VERIGLYPH_HOME")) return home;
+  if (const char* data = setting("XDG_DATA_HOME")) return std::string(data) + "/veriglyph";
+  if (const char* home = setting("HOME")) return std::string(home) + "/.local/share/veriglyph";
+  return "";
+}
+
+// The tree a run works in: the folder it starts in when that holds a
+// spellbook/, else the user's data home when that does. With neither, the
+// starting folder, as always, and a line on standard error that says how to
+// make a home.
+Tree chooseTree() {
+  if (holdsSpellbook("")) return Tree::below("");
+  const std::string home = dataHome();
+  if (!home.empty() && holdsSpellbook(home + "/")) return Tree::below(home + "/");
+  fprintf(stderr,
+          "veriglyph: no spellbook/ folder here or in %s; run 'veriglyph-init --home' to make "
+          "one\n",
+          home.empty() ? "a data home (HOME is not set)" : home.c_str());
+  return Tree::below("");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -47,6 +84,7 @@ int main(int argc, char** argv) {
     return kUsage;
   }
   Console console(stdout, Palette(wantsColour()));
-  const Tree tree = Tree::below("");
+  const bool usesTree = mode != showHelp && mode != showVersion;
+  const Tree tree = usesTree ? chooseTree() : Tree::below("");
   return mode({args, tree, jobs(), console});
 }

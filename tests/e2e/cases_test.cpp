@@ -178,11 +178,19 @@ void runCase(const std::string& name, bool colourless) {
   std::map<std::string, std::string> expected = given;
   for (const auto& [path, content] : snapshot(dir / "expect")) expected[path] = content;
 
+  // Each case has a home of its own, empty, so that no data home of the
+  // developer's reaches it; "$HOME" in an expected stderr stands for it.
+  char homePattern[] = "/tmp/veriglyph-e2e-home-XXXXXX";
+  const std::string home = mkdtemp(homePattern);
   RunOptions options;
+  options.environment = {"HOME=" + home, "VERIGLYPH_HOME=", "XDG_DATA_HOME="};
   if (fs::exists(dir / "fsize")) options.fileSizeLimit = std::stoll(readAll(dir / "fsize"));
   if (fs::exists(dir / "stdin")) options.standardInput = readAll(dir / "stdin");
   options.environment.push_back(colourless ? "NO_COLOR=1" : "NO_COLOR=");
-  const RunResult run = runVeriglyph(scratch.path(), args, options);
+  RunResult run = runVeriglyph(scratch.path(), args, options);
+  EXPECT_TRUE(fs::is_empty(home)) << "the run wrote into its home";
+  fs::remove_all(home);
+  for (size_t at; (at = run.err.find(home)) != std::string::npos;) run.err.replace(at, home.size(), "$HOME");
   if (!colourless && getenv("VERIGLYPH_RECORD_CASES") != nullptr) {
     record(dir, run, given, snapshot(scratch.path()));
     return;
