@@ -54,7 +54,8 @@ class RowWriter {
  private:
   void field(std::string_view text) {
     if (format == TableFormat::tsv) {
-      for (char c : text) buffer += c == '\t' ? ' ' : c;
+      // A TAB or a CR would break the row for a reader of TSV.
+      for (char c : text) buffer += c == '\t' || c == '\r' ? ' ' : c;
     } else if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
       buffer += text;
     } else {
@@ -88,7 +89,8 @@ bool exportTable(int input, TableFormat format, const CypherSet& cyphers, FILE* 
   writer.header();
   // Rows go out in large pieces, so an input that cannot be read at all
   // (a folder) leaves no header behind.
-  LineReader reader(input);
+  // A byte-order mark is how some editors start a UTF-8 file, not text.
+  LineReader reader(input, LineReader::ByteOrderMark::dropped);
   if (reader.forEachEntry([&writer](std::string_view line) { writer.row(line); }) !=
       LineReader::Status::end) {
     return false;

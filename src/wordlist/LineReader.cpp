@@ -9,8 +9,21 @@ namespace {
 constexpr size_t kFirstCapacity = size_t{1} << 16;
 }
 
-LineReader::LineReader(int fd)
-    : fd(fd), buffer(new char[kFirstCapacity]), capacity(kFirstCapacity) {}
+LineReader::LineReader(int fd, ByteOrderMark mark)
+    : fd(fd),
+      buffer(new char[kFirstCapacity]),
+      capacity(kFirstCapacity),
+      startChecked(mark == ByteOrderMark::kept) {}
+
+void LineReader::dropStartMark() {
+  static constexpr char kMark[] = "\xEF\xBB\xBF";
+  if (end < 3 && !atEnd && memcmp(buffer.get(), kMark, end) == 0) return;  // read more first
+  startChecked = true;
+  if (end >= 3 && memcmp(buffer.get(), kMark, 3) == 0) {
+    memmove(buffer.get(), buffer.get() + 3, end - 3);
+    end -= 3;
+  }
+}
 
 void LineReader::consume(size_t used) {
   if (used == 0) return;

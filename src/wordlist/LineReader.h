@@ -13,7 +13,11 @@ class LineReader {
  public:
   enum class Status { end, readError, lineTooLong };
 
-  explicit LineReader(int fd);
+  // Whether a UTF-8 byte-order mark at the very start of the input is part
+  // of the first line or dropped.
+  enum class ByteOrderMark { kept, dropped };
+
+  explicit LineReader(int fd, ByteOrderMark mark = ByteOrderMark::kept);
 
   // Calls take(entry) for each non-empty entry, in order, up to the end of the
   // input or the first fault.
@@ -21,6 +25,7 @@ class LineReader {
   Status forEachEntry(Take take) {
     for (;;) {
       const Status status = fill();
+      if (status == Status::end && !startChecked) dropStartMark();
       const bool final = status == Status::end && atEnd;
       if (status != Status::end) return status;
       consume(splitLines(pending(), final, take));
@@ -33,10 +38,13 @@ class LineReader {
   void consume(size_t used);
   // Reads more after the line still to come; Status::end also when it read.
   Status fill();
+  // Once three bytes are in (or the input ended), drops a byte-order mark.
+  void dropStartMark();
 
   int fd;
   std::unique_ptr<char[]> buffer;
   size_t capacity, end = 0;
   size_t skipped = 0;  // bytes of the line still to come dropped after its NUL
   bool atEnd = false;
+  bool startChecked;
 };
