@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "wordlist/Dictionary.h"
 #include "match/Scoring.h"
-#include "wordlist/SpellTotals.h"
 #include "text/QueryPhrases.h"
+#include "wordlist/Dictionary.h"
+#include "wordlist/SpellTotals.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 
 #include "FuzzSupport.h"
 #include "cyphers/CypherSet.h"
-#include "search/ConsonantalRoots.h"
-#include "wordlist/Dictionary.h"
 #include "match/MatchReport.h"
+#include "search/ConsonantalRoots.h"
 #include "search/ReductionSearch.h"
 #include "search/ValueSearch.h"
+#include "wordlist/Dictionary.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<std::string_view> parts = pieces(data, size);

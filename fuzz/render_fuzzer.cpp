@@ -3,9 +3,9 @@
 #include <cstdlib>
 
 #include "FuzzSupport.h"
-#include "wordlist/Dictionary.h"
 #include "match/MatchReport.h"
 #include "match/MatchScreen.h"
+#include "wordlist/Dictionary.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<std::string_view> parts = pieces(data, size);

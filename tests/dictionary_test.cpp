@@ -79,11 +79,12 @@ TEST(Loading, LineRulesAndFailures) {
 TEST(Loading, StreamedLinesKeepToTheirLimit) {
   const std::string atLimit(kMaxLineBytes, 'a'), pastIt(kMaxLineBytes + 1, 'b');
   const std::string boundary = std::string((1 << 16) - 1, 'c') + "\r\nd";
-  const struct { std::string bytes, entries; } cases[] = {
-      {atLimit + "\nok", atLimit + "\nok\n"},
-      {"x\n" + pastIt + "\n", "fault 2"},
-      {"ab\0"s + pastIt + "\r\nok\n", "ab\nok\n"},
-      {boundary, boundary.substr(0, (1 << 16) - 1) + "\nd\n"}};
+  const struct {
+    std::string bytes, entries;
+  } cases[] = {{atLimit + "\nok", atLimit + "\nok\n"},
+               {"x\n" + pastIt + "\n", "fault 2"},
+               {"ab\0"s + pastIt + "\r\nok\n", "ab\nok\n"},
+               {boundary, boundary.substr(0, (1 << 16) - 1) + "\nd\n"}};
   WorkingFolder folder;
   for (const auto& c : cases) {
     folder.write("list.txt", c.bytes);

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 #include "cyphers/CypherSet.h"
-#include "wordlist/SpellTotals.h"
 #include "text/QueryPhrases.h"
 #include "text/Text.h"
+#include "wordlist/SpellTotals.h"
 
 namespace {
 

@@ -10,7 +10,7 @@ enum class TableFormat {
 };
 
 // Streams one row of totals per line of the input (read with the word list's
-// rules, a byte-order mark at its start dropped) to out: a header of "spell" and every cypher's default tag, then the
-// spell and its total in each cypher. Memory stays the same whatever the
+// rules, a byte-order mark at its start dropped) to out: a header of "spell" and every cypher's
+// default tag, then the spell and its total in each cypher. Memory stays the same whatever the
 // input's size. False when the input cannot be read or out cannot be written.
 bool exportTable(int input, TableFormat format, const CypherSet& cyphers, FILE* out);

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <numeric>
 
-#include "wordlist/Dictionary.h"
 #include "text/Text.h"
+#include "wordlist/Dictionary.h"
 
 void appendLink(std::string& out, std::string_view text) {
   out += "match_";

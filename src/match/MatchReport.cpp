@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "wordlist/Dictionary.h"
 #include "match/ListingTable.h"
 #include "match/MatchScreen.h"
 #include "text/Colour.h"
 #include "text/Text.h"
+#include "wordlist/Dictionary.h"
 
 namespace {
 

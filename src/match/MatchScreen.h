@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "match/Agreement.h"
-#include "wordlist/SpellTotals.h"
 #include "text/TextBuffer.h"
+#include "wordlist/SpellTotals.h"
 
 class Palette;
 

@@ -10,11 +10,11 @@
 
 #include "io/Console.h"
 #include "io/ProgressLine.h"
-#include "wordlist/Dictionary.h"
 #include "match/ListingTable.h"
-#include "match/Scoring.h"
 #include "match/MatchReport.h"
 #include "match/ReportWriter.h"
+#include "match/Scoring.h"
+#include "wordlist/Dictionary.h"
 
 namespace {
 
@@ -101,7 +101,8 @@ class PageSet {
     // Only the first entry of a text creates its page; a later one meets the
     // page the first one wrote, as in a run that takes them one by one.
     page.first = listing.record(phraseEntry).firstWithText == phraseEntry;
-    if (page.first) page.own = writeOwnReport(reportPlace(places, phrase, ReportFormat::html), page.text.view());
+    if (page.first)
+      page.own = writeOwnReport(reportPlace(places, phrase, ReportFormat::html), page.text.view());
   }
 
   // Shows the page's console text and sends it where it belongs when its own
@@ -115,8 +116,8 @@ class PageSet {
     console.write(phrase);
     console.write(">\n");
     const WrittenReport report =
-        !page.first ? writeReport(places, reportPlace(places, phrase, ReportFormat::html),
-                                  page.text.view(), console)
+        !page.first       ? writeReport(places, reportPlace(places, phrase, ReportFormat::html),
+                                        page.text.view(), console)
         : page.own.opened ? page.own
                           : writeReportDetour(page.own, page.text.view(), places, console);
     const bool done = report.opened && showMatchEnd(page.shown.view(), report, console);

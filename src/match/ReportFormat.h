@@ -25,8 +25,8 @@ inline const ReportForm& reportForm(ReportFormat format) {
        "* ", "* *", "\n", "*\n", false},
       {"<html><head><title>@ (matching spells)</title></head><body>\n<h1>Spells matching: "
        "@</h1>\n<p>The search phrase: '<b>@</b>'</p>\n",
-       true, "</body></html>\n",                                //
-       "<br>", "<h2>", "</h2>", "<br>\n<ul>\n", "</ul>\n",      //
+       true, "</body></html>\n",                            //
+       "<br>", "<h2>", "</h2>", "<br>\n<ul>\n", "</ul>\n",  //
        "<li><a href=\"", "<li><i><a href=\"", "</a></li>\n", "</a></i></li>\n", true},
   };
   return kForms[format == ReportFormat::html];

@@ -25,7 +25,7 @@ ReportPlace reportPlace(const ReportPlaces& places, std::string_view phrase, Rep
 
 // A report written, or the reason it could not be.
 struct WrittenReport {
-  std::string path;  // the file it went to, or the one that refused it
+  std::string path;   // the file it went to, or the one that refused it
   int openError = 0;  // why its file could not be opened (an errno value), else 0
   bool opened = false;
   bool complete = false;  // every byte reached the file

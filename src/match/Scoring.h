@@ -11,7 +11,6 @@
 
 class Dictionary;
 
-
 // An entry of a match group, with how it stands to the phrase.
 struct Listed {
   uint32_t entry;
@@ -63,4 +62,3 @@ class MatchPlan {
 
 // Scores every entry against the phrase's totals and groups them.
 void scoreEntries(const Dictionary& dictionary, const SpellTotals& phrase, MatchGroups& groups);
-

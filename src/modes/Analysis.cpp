@@ -2,11 +2,11 @@
 #include <string>
 #include <vector>
 
+#include "archive/Archive.h"
 #include "cyphers/CypherSet.h"
 #include "io/Console.h"
 #include "modes/Modes.h"
 #include "modes/Report.h"
-#include "archive/Archive.h"
 
 namespace {
 

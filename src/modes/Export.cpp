@@ -5,9 +5,9 @@
 #include <string>
 
 #include "cyphers/CypherSet.h"
+#include "export/TableExport.h"
 #include "io/Console.h"
 #include "modes/Modes.h"
-#include "export/TableExport.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
+#include "archive/Archive.h"
 #include "io/Console.h"
+#include "match/Match.h"
+#include "match/PageSet.h"
 #include "modes/Modes.h"
 #include "modes/Report.h"
-#include "archive/Archive.h"
 #include "wordlist/Dictionary.h"
-#include "match/PageSet.h"
-#include "match/Match.h"
 
 namespace {
 
@@ -39,7 +39,8 @@ int compareWith(const Invocation& run, Compared compared) {
   appendReport(report, spell, LineForm::longLine, run.console.palette());
   run.console.write(report);
   Dictionary dictionary;
-  if (compared == Compared::wordListAndSpellbook) loadWordList(dictionary, run.tree.wordList, run.console);
+  if (compared == Compared::wordListAndSpellbook)
+    loadWordList(dictionary, run.tree.wordList, run.console);
   loadSpellbook(dictionary, run.tree.userSpellbook, run.console);
   dictionaryMatch(dictionary, spell, ReportFormat::text, run.tree.reports, run.console);
   archiveSpell(spell, run.tree.userSpellbook, run.console);

@@ -3,11 +3,11 @@
 
 #include <string>
 
+#include "archive/Archive.h"
 #include "cyphers/CypherSet.h"
 #include "io/Console.h"
-#include "modes/Modes.h"
-#include "archive/Archive.h"
 #include "io/Fd.h"
+#include "modes/Modes.h"
 #include "text/Text.h"
 
 namespace {
@@ -63,7 +63,8 @@ int querySingleCypher(const Invocation& run) {
   run.console.write(out);
   if (details) {
     run.console.write("\n");
-    showDetailsFile(run.tree.details, std::to_string(static_cast<unsigned>(total)) + ".txt", run.console);
+    showDetailsFile(run.tree.details, std::to_string(static_cast<unsigned>(total)) + ".txt",
+                    run.console);
     run.console.write("\n");
   }
   archiveSpell(spell, run.tree.userSpellbook, run.console);

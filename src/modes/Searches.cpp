@@ -1,14 +1,14 @@
 #include <cstdlib>
 #include <string>
 
+#include "archive/Archive.h"
 #include "cyphers/CypherSet.h"
 #include "io/Console.h"
 #include "modes/Modes.h"
-#include "archive/Archive.h"
 #include "search/ConsonantalRoots.h"
-#include "wordlist/Dictionary.h"
 #include "search/ReductionSearch.h"
 #include "search/ValueSearch.h"
+#include "wordlist/Dictionary.h"
 
 namespace {
 
@@ -84,7 +84,8 @@ int matchConsonantalRoot(const Invocation& run) {
     return kFailure;
   }
   // A spell without a root has nothing to search for: not a failure.
-  if (consonantalRootSearch(dictionary, spell, run.tree.reports.results, run.console) == RootSearch::failed) {
+  if (consonantalRootSearch(dictionary, spell, run.tree.reports.results, run.console) ==
+      RootSearch::failed) {
     return kFailure;
   }
   archiveSpell(spell, run.tree.userSpellbook, run.console);
@@ -100,5 +101,6 @@ int matchReduction(const Invocation& run) {
     run.console.line("ERROR: failed to load dictionary files for consonantal matching operation.");
     return kFailure;
   }
-  return reductionSearch(dictionary, number, run.tree.reports.results, run.console) ? kSuccess : kFailure;
+  return reductionSearch(dictionary, number, run.tree.reports.results, run.console) ? kSuccess
+                                                                                    : kFailure;
 }

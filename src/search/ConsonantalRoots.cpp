@@ -1,9 +1,9 @@
 #include "search/ConsonantalRoots.h"
 
 #include "io/Console.h"
-#include "wordlist/Dictionary.h"
 #include "text/Ascii.h"
 #include "text/Text.h"
+#include "wordlist/Dictionary.h"
 
 namespace {
 

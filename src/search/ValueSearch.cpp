@@ -3,8 +3,8 @@
 #include "cyphers/CypherSet.h"
 #include "io/Console.h"
 #include "search/SearchResult.h"
-#include "wordlist/Dictionary.h"
 #include "text/Ascii.h"
+#include "wordlist/Dictionary.h"
 
 std::vector<std::string> splitSearchString(std::string_view searchString) {
   std::vector<std::string> pieces;

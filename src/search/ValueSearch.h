@@ -32,8 +32,7 @@ bool recogniseSearchTerm(SearchTerm& term, const CypherSet& cyphers);
 // cyphers that need capitals, only in an entry with one). A term that names no
 // cypher, or a value past any total, matches nothing.
 bool termMatches(const SearchTerm& term, const Dictionary& dictionary, size_t entry);
-bool entryMatches(const std::vector<SearchTerm>& terms, const Dictionary& dictionary,
-                  size_t entry);
+bool entryMatches(const std::vector<SearchTerm>& terms, const Dictionary& dictionary, size_t entry);
 
 // Lists every entry whose totals match every term ("33ord/21red/40rev") on
 // the console and in output_<terms>.txt among the results.

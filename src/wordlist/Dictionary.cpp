@@ -10,8 +10,8 @@
 #include <cstring>
 #include <new>
 
-#include "io/Fd.h"
 #include "io/Console.h"
+#include "io/Fd.h"
 #include "wordlist/ByteRows.h"
 #include "wordlist/Lines.h"
 
@@ -113,7 +113,8 @@ bool Dictionary::readInto(int fd, size_t fileSize, HashLines hashLines) {
   if (fileSize > kMaxArena - arenaSize) return false;
   // A first guess at the number of entries, taking lines of four bytes or
   // more; a list of shorter ones is moved once more.
-  MemoryBlock next = reserveOrThrow(ColumnPlan(arenaSize + fileSize, entries + fileSize / 4 + 1).total);
+  MemoryBlock next =
+      reserveOrThrow(ColumnPlan(arenaSize + fileSize, entries + fileSize / 4 + 1).total);
   std::copy(arena, arena + arenaSize, next.data());
   const ssize_t got = fd::readFull(fd, next.data() + arenaSize, fileSize);
   if (got < 0) return false;
@@ -126,7 +127,8 @@ bool Dictionary::readInto(int fd, size_t fileSize, HashLines hashLines) {
   }
 
   const size_t newBytes = static_cast<size_t>(got);
-  const ColumnPlan layout(arenaSize + newBytes, entries + lineCount(next.data() + arenaSize, newBytes));
+  const ColumnPlan layout(arenaSize + newBytes,
+                          entries + lineCount(next.data() + arenaSize, newBytes));
   if (layout.total > next.size()) {
     MemoryBlock bigger = reserveOrThrow(layout.total);
     std::copy(next.data(), next.data() + arenaSize + newBytes, bigger.data());
@@ -141,7 +143,8 @@ bool Dictionary::readInto(int fd, size_t fileSize, HashLines hashLines) {
 }
 
 void Dictionary::appendFileBytes(std::string_view bytes, HashLines hashLines) {
-  const ColumnPlan layout(arenaSize + bytes.size(), entries + lineCount(bytes.data(), bytes.size()));
+  const ColumnPlan layout(arenaSize + bytes.size(),
+                          entries + lineCount(bytes.data(), bytes.size()));
   MemoryBlock next = reserveOrThrow(layout.total);
   std::copy(arena, arena + arenaSize, next.data());
   std::copy(bytes.begin(), bytes.end(), next.data() + arenaSize);

@@ -2,8 +2,8 @@
 
 #include "cyphers/Cypher.h"
 #include "cyphers/CypherSet.h"
-#include "wordlist/ByteRows.h"
 #include "text/Ascii.h"
+#include "wordlist/ByteRows.h"
 
 const ByteRows& byteRows() {
   static const ByteRows table = [] {

@@ -190,7 +190,8 @@ void runCase(const std::string& name, bool colourless) {
   RunResult run = runVeriglyph(scratch.path(), args, options);
   EXPECT_TRUE(fs::is_empty(home)) << "the run wrote into its home";
   fs::remove_all(home);
-  for (size_t at; (at = run.err.find(home)) != std::string::npos;) run.err.replace(at, home.size(), "$HOME");
+  for (size_t at; (at = run.err.find(home)) != std::string::npos;)
+    run.err.replace(at, home.size(), "$HOME");
   if (!colourless && getenv("VERIGLYPH_RECORD_CASES") != nullptr) {
     record(dir, run, given, snapshot(scratch.path()));
     return;

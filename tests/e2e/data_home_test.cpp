@@ -13,7 +13,10 @@ namespace {
 
 TEST(DataHome, EveryModeReadsAndWritesThere) {
   // Which setting names the home, and where below the folder it names.
-  const struct { const char* setting; const char* below; } ways[] = {
+  const struct {
+    const char* setting;
+    const char* below;
+  } ways[] = {
       {"VERIGLYPH_HOME", ""}, {"XDG_DATA_HOME", "/veriglyph"}, {"HOME", "/.local/share/veriglyph"}};
   for (const auto& way : ways) {
     SCOPED_TRACE(way.setting);
@@ -38,8 +41,8 @@ TEST(DataHome, EveryModeReadsAndWritesThere) {
     }
     EXPECT_TRUE(fs::is_empty(start.path()));
     EXPECT_EQ(readFileBytes(home + "/spellbook/user_entries.txt"), "hello\nworld\n");
-    for (const char* written : {"Results/match_hello.txt", "Results/output_52ord.txt",
-                                "ResultsHTML/w/match_world.htm"}) {
+    for (const char* written :
+         {"Results/match_hello.txt", "Results/output_52ord.txt", "ResultsHTML/w/match_world.htm"}) {
       EXPECT_TRUE(fs::exists(home + "/spellbook/" + written)) << written;
     }
   }

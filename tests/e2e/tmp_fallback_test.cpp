@@ -163,14 +163,14 @@ TEST_F(TmpFallback, HtmlSetGoesOnPastAPageWrittenNowhere) {
 // fixtures/html-set-jobs/ (stdout, and the files as they are left).
 TEST_F(TmpFallback, HtmlSetIsTheSameForAnyThreadCount) {
   const std::string fixtures = std::string(VERIGLYPH_E2E_DIR) + "/fixtures/html-set-jobs/";
-  const std::vector<std::string> list = {"ab", "ba",    "Ab",    "ab", "magic", "1st", "a<b&\"c",
+  const std::vector<std::string> list = {"ab",    "ba", "Ab",    "ab", "magic", "1st", "a<b&\"c",
                                          "gamic", "ba", "Magic", "lm", "zz",    "b a"};
   const std::vector<std::string> kept = {
-      "spellbook/ResultsHTML/a/match_ab.htm", "spellbook/ResultsHTML/b/match_ba.htm",
-      "spellbook/ResultsHTML/A/match_Ab.htm", "spellbook/ResultsHTML/m/match_magic.htm",
+      "spellbook/ResultsHTML/a/match_ab.htm",      "spellbook/ResultsHTML/b/match_ba.htm",
+      "spellbook/ResultsHTML/A/match_Ab.htm",      "spellbook/ResultsHTML/m/match_magic.htm",
       "spellbook/ResultsHTML/a/match_a<b&\"c.htm", "spellbook/ResultsHTML/g/match_gamic.htm",
-      "spellbook/ResultsHTML/M/match_Magic.htm", "spellbook/ResultsHTML/l/match_lm.htm",
-      "spellbook/ResultsHTML/z/match_zz.htm", "spellbook/ResultsHTML/b/match_b a.htm",
+      "spellbook/ResultsHTML/M/match_Magic.htm",   "spellbook/ResultsHTML/l/match_lm.htm",
+      "spellbook/ResultsHTML/z/match_zz.htm",      "spellbook/ResultsHTML/b/match_b a.htm",
       "spellbook/Results/temp_match.txt"};
   for (const char* jobs : {"1", "2", "7"}) {
     SCOPED_TRACE(std::string("VERIGLYPH_JOBS=") + jobs);
@@ -185,8 +185,7 @@ TEST_F(TmpFallback, HtmlSetIsTheSameForAnyThreadCount) {
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, readFileBytes(fixtures + "stdout"));
     for (size_t i = 0; i < kept.size(); ++i) {
-      EXPECT_EQ(scratch.readFile(kept[i]), readFileBytes(fixtures + std::to_string(i)))
-          << kept[i];
+      EXPECT_EQ(scratch.readFile(kept[i]), readFileBytes(fixtures + std::to_string(i))) << kept[i];
     }
     expectPrivateTmpFile(readFileBytes(fixtures + "tmp"));
   }
