@@ -47,6 +47,8 @@ const std::vector<Switch>& switches() {
        O::added},
       {{"--csv"}, "FILE", "every line's totals in every cypher, as CSV", exportCsv, O::added},
       {{"--version"}, "", "the version", showVersion, O::added, kAlone},
+      {{"--scan"}, "FILE TERMS [MAXWORDS]", "every phrase of FILE with those values", scanText,
+       O::added, {2, 3}},
   };
   return table;
 }
