@@ -24,10 +24,15 @@ struct PhrasePlan {
   // rows[byte * parts + part]: a byte's value in the lanes of the built-in
   // cyphers, whose totals are byte sums, and 1 in the capital lane for A to Z.
   std::vector<Lanes4> rows;
-  // need[(words - 1) * parts + part]: what a phrase of that many words must
-  // sum to before its joins: the term's value less the joins' worth.
-  std::vector<Lanes4> need;
-  std::vector<Lanes4> care;  // all ones in a lane that must equal its need
+  // joins[(words - 1) * parts + part]: what the blanks joining that many
+  // words add to a phrase's total.
+  std::vector<Lanes4> joins;
+  std::vector<Lanes4> target;  // the terms' values
+  std::vector<Lanes4> care;    // all ones in a lane that must equal its target
+  // Totals only grow as a phrase grows, and in a line of at most this many
+  // bytes they never wrap: there a phrase over a target ends the phrases
+  // from its first word.
+  size_t risingLineBytes = 0;
   size_t capitalLane = 0;
   bool needsCapital = false;  // some term's cypher only counts in a phrase with capitals
   // The lanes of cyphers that walk characters: a word's total there is the

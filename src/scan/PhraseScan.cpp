@@ -74,6 +74,8 @@ class LaneScan final : public PhraseScanner::Engine {
     const auto* const begin = reinterpret_cast<const unsigned char*>(text.data());
     const auto* const end = begin + text.size();
     const Lanes4* const rows = plan.rows.data();
+    const bool walked = !plan.walkedLanes.empty();
+    const bool rising = text.size() <= plan.risingLineBytes;
     size_t words = 0;
     for (size_t part = 0; part < P; ++part) prefix[0][part] = Lanes4{};
     const unsigned char* at = begin;
@@ -86,10 +88,12 @@ class LaneScan final : public PhraseScanner::Engine {
         const Lanes4* row = rows + size_t{*at} * P;
         for (size_t part = 0; part < P; ++part) sum[part] += row[part];
       } while (++at < end && !isBlank(*at));
-      const std::string_view word(reinterpret_cast<const char*>(wordStart),
-                                  static_cast<size_t>(at - wordStart));
-      for (const auto& [lane, cypher] : plan.walkedLanes) {
-        sum[lane / 4][lane % 4] = static_cast<uint32_t>(totalOf(*cypher, word));
+      if (walked) {
+        const std::string_view word(reinterpret_cast<const char*>(wordStart),
+                                    static_cast<size_t>(at - wordStart));
+        for (const auto& [lane, cypher] : plan.walkedLanes) {
+          sum[lane / 4][lane % 4] = static_cast<uint32_t>(totalOf(*cypher, word));
+        }
       }
       const size_t slot = words % kRing;
       starts[slot] = static_cast<size_t>(wordStart - begin);
@@ -99,31 +103,49 @@ class LaneScan final : public PhraseScanner::Engine {
       }
       ++words;
       // The phrases from the word maxWords back are all known now.
-      if (words >= maxWords) phrasesFrom(text.data(), words - maxWords, maxWords);
+      if (words >= maxWords) phrasesFrom(text.data(), words - maxWords, maxWords, rising);
     }
     const size_t open = words >= maxWords ? words - maxWords + 1 : 0;
     for (size_t first = open; first < words; ++first) {
-      phrasesFrom(text.data(), first, words - first);
+      phrasesFrom(text.data(), first, words - first, rising);
     }
   }
 
  private:
-  // The phrases of 1 to longest words from word first, shortest first.
-  void phrasesFrom(const char* text, size_t first, size_t longest) {
+  using Signed4 = int32_t __attribute__((vector_size(16)));
+  using Halves = uint64_t __attribute__((vector_size(16)));
+
+  static bool anySet(Lanes4 lanes) {
+    const Halves halves = reinterpret_cast<Halves>(lanes);
+    return (halves[0] | halves[1]) != 0;
+  }
+
+  // The phrases of 1 to longest words from word first, shortest first. When
+  // totals are rising, a phrase over a target in some lane ends them.
+  void phrasesFrom(const char* text, size_t first, size_t longest, bool rising) {
+    constexpr Lanes4 kBias = {0x80000000u, 0x80000000u, 0x80000000u, 0x80000000u};
     const Lanes4* const base = prefix[first % kRing];
-    const Lanes4* need = plan.need.data();
+    const Lanes4* joins = plan.joins.data();
+    const Lanes4* const target = plan.target.data();
     const Lanes4* const care = plan.care.data();
-    for (size_t count = 1; count <= longest; ++count, need += P) {
+    for (size_t count = 1; count <= longest; ++count, joins += P) {
       const Lanes4* const sum = prefix[(first + count) % kRing];
-      Lanes4 differs{};
+      Lanes4 differs{}, over{};
       for (size_t part = 0; part < P; ++part) {
-        differs |= (sum[part] - base[part] - need[part]) & care[part];
+        const Lanes4 total = sum[part] - base[part] + joins[part];
+        differs |= (total ^ target[part]) & care[part];
+        // Unsigned "greater than" as a signed one, both sides biased.
+        over |= reinterpret_cast<Lanes4>(reinterpret_cast<Signed4>(total ^ kBias) >
+                                         reinterpret_cast<Signed4>(target[part] ^ kBias)) &
+                care[part];
       }
-      if ((differs[0] | differs[1] | differs[2] | differs[3]) != 0) continue;
-      if (plan.needsCapital && laneOf(sum, plan.capitalLane) == laneOf(base, plan.capitalLane)) {
+      if (anySet(differs)) {
+        if (rising && anySet(over)) return;
         continue;
       }
-      emit(text, first, count);
+      if (!plan.needsCapital || laneOf(sum, plan.capitalLane) != laneOf(base, plan.capitalLane)) {
+        emit(text, first, count);
+      }
     }
   }
 

@@ -12,10 +12,11 @@
 namespace {
 
 // What words are made of: letters of both cases, digits, signs, Hebrew and
-// Greek letters, an invalid byte and a CR inside a word.
-const char* const kPieces[] = {
-    "a", "e", "t", "o", "s", "k",        "v",        "T",        "H",        "M",    "z",
-    "1", "7", "&", "!", ",", "\xd7\xa9", "\xd7\x9c", "\xce\xb1", "\xce\xa9", "\xff", "x\ry"};
+// Greek letters, a combining accent, an invalid byte and a CR inside a word.
+const char* const kPieces[] = {"a",        "e",        "t",        "o",    "s",        "k",
+                               "v",        "T",        "H",        "M",    "z",        "1",
+                               "7",        "&",        "!",        ",",    "\xd7\xa9", "\xd7\x9c",
+                               "\xce\xb1", "\xce\xa9", "\xcc\x81", "\xff", "x\ry"};
 const char* const kBlanks[] = {" ", "\t", "  ", " \t "};
 constexpr size_t kMaxWords = 4;
 
