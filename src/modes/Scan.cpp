@@ -35,15 +35,12 @@ int fail(const std::string& line) {
 }
 
 // The terms, recognised, with the user's own cyphers read when a tag needs
-// them; false once the error is on standard error.
-bool termsOf(const Invocation& run, CypherSet& cyphers, std::vector<SearchTerm>& terms) {
-  std::string error;
-  if (!parseScanTerms(run.args[2], terms, error)) return fail(error), false;
-  if (needsOwnCyphers(terms) && !cyphers.readOwn(run.tree.cyphers, error)) {
-    return fail(error), false;
-  }
-  if (!recogniseScanTerms(terms, cyphers, error)) return fail(error), false;
-  return true;
+// them; false, with the error line, at the first fault.
+bool termsOf(const Invocation& run, CypherSet& cyphers, std::vector<SearchTerm>& terms,
+             std::string& error) {
+  return parseScanTerms(run.args[2], terms, error) &&
+         (!needsOwnCyphers(terms) || cyphers.readOwn(run.tree.cyphers, error)) &&
+         recogniseScanTerms(terms, cyphers, error);
 }
 
 }  // namespace
@@ -59,10 +56,11 @@ int scanText(const Invocation& run) {
   }
   CypherSet cyphers;
   std::vector<SearchTerm> terms;
-  if (!termsOf(run, cyphers, terms)) return kFailure;
   PhrasePlan plan;
   std::string error;
-  if (!planPhrases(terms, maxWords, plan, error)) return fail(error);
+  if (!termsOf(run, cyphers, terms, error) || !planPhrases(terms, maxWords, plan, error)) {
+    return fail(error);
+  }
 
   const std::string path(run.operand());
   const std::string shown = path == "-" ? "standard input" : "input file (" + path + ")";

@@ -11,7 +11,8 @@
 
 // Who a switch has been known to. The help's fixed text shows the switches
 // veriglyph always had; the ones added since are listed in a block after it,
-// and given without their operand they are a usage error, never a spell.
+// and given with too few or too many arguments they are a usage error, never
+// a spell.
 enum class Origin { original, added };
 
 // How many arguments may follow a switch: none (given alone), or from fewest
