@@ -38,11 +38,11 @@ TEST(Scan, FormsEveryPhraseOfEveryLine) {
   // clang-format off
   const struct { std::string bytes; size_t maxWords; std::string phrases; } cases[] = {
       {"a b c", 6, "1:1\ta\n1:1\ta b\n1:1\ta b c\n1:2\tb\n1:2\tb c\n1:3\tc\n"},
-      {" \ta\t\t b  ", 6, "1:1\ta\n1:1\ta b\n1:2\tb\n"},                 // blanks and tabs
-      {"a b\r\nc\r\n", 2, "1:1\ta\n1:1\ta b\n1:2\tb\n2:1\tc\n"},         // CR LF
-      {"a\rb c\r\r\n", 6, "1:1\ta\rb\n1:1\ta\rb c\r\n1:2\tc\r\n"},       // a CR elsewhere is a byte
-      {"x\0y z\nw"s, 6, "1:1\tx\n2:1\tw\n"},                             // NUL, last line without LF
-      {"\n\r\n a \n\n", 6, "3:1\ta\n"},                                  // empty lines count
+      {" \ta\t\t b  ", 6, "1:1\ta\n1:1\ta b\n1:2\tb\n"},            // blanks and tabs
+      {"a b\r\nc\r\n", 2, "1:1\ta\n1:1\ta b\n1:2\tb\n2:1\tc\n"},    // CR LF
+      {"a\rb c\r\r\n", 6, "1:1\ta\rb\n1:1\ta\rb c\r\n1:2\tc\r\n"},  // another CR is a byte
+      {"x\0y z\nw"s, 6, "1:1\tx\n2:1\tw\n"},                        // NUL; last line, no LF
+      {"\n\r\n a \n\n", 6, "3:1\ta\n"},                             // empty lines count
       {"", 6, ""}, {" \t \n", 6, ""},
       {"a b c\nd e", 1, "1:1\ta\n1:2\tb\n1:3\tc\n2:1\td\n2:2\te\n"},
       {"a b c", 2, "1:1\ta\n1:1\ta b\n1:2\tb\n1:2\tb c\n1:3\tc\n"}};
