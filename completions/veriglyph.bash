@@ -3,6 +3,7 @@
 # First argument: the mode switches. After a spell in the first position: the
 # cypher tags (built-in ones, then the own ones), then "details". After
 # --table and --csv: a file name, then TAGS, cypher tags separated by commas.
+# After --scan: a file name, then nothing (terms and a number).
 #
 # The own tags are those of the spellbook veriglyph would use: ./spellbook/
 # when the current folder has one, else the one in the data home
@@ -11,7 +12,7 @@
 _veriglyph_switches='--help --version --line --find --find-spells --spells --spellbook
     --all-spells --match --html --consonant-roots --consonantal-roots --consonant-root
     --consonantal-root --consonant-roots-match --consonantal-roots-match
-    --consonant-root-match --consonantal-root-match --reduction-match --table --csv'
+    --consonant-root-match --consonantal-root-match --reduction-match --table --csv --scan'
 
 _veriglyph_builtin_tags='ord ordinal basic alphabetic
     red or reduced reduction
@@ -91,6 +92,12 @@ _veriglyph() {
                 [[ $cur == *,* ]] && before=${cur%,*},
                 mapfile -t COMPREPLY < <(compgen -P "$before" \
                     -W "$_veriglyph_builtin_tags $(_veriglyph_own_tags)" -- "${cur##*,}")
+            fi
+            ;;
+        --scan)
+            if ((cword == 2)); then
+                compopt -o filenames 2>/dev/null
+                mapfile -t COMPREPLY < <(compgen -f -- "$cur")
             fi
             ;;
         -*)

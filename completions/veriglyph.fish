@@ -3,6 +3,7 @@
 # First argument: the mode switches. After a spell in the first position: the
 # cypher tags (built-in ones, then the own ones), then "details". After
 # --table and --csv: a file name, then TAGS, cypher tags separated by commas.
+# After --scan: a file name, then nothing (terms and a number).
 #
 # The own tags are those of the spellbook veriglyph would use: ./spellbook/
 # when the current folder has one, else the one in the data home
@@ -81,6 +82,7 @@ complete -c veriglyph -n $__veriglyph_first -l consonantal-root-match -d 'List w
 complete -c veriglyph -n $__veriglyph_first -l reduction-match -d 'List words with a given digital root'
 complete -c veriglyph -n $__veriglyph_first -l table -d 'Totals of every line of a file, tab-separated'
 complete -c veriglyph -n $__veriglyph_first -l csv -d 'Totals of every line of a file, as CSV'
+complete -c veriglyph -n $__veriglyph_first -l scan -d 'List the phrases of a file with given values'
 
 # The built-in cypher tags, each line the tags of one cypher and its name.
 set -g __veriglyph_builtin_tags \
@@ -129,3 +131,4 @@ complete -c veriglyph -n '__veriglyph_export_operand 3' -a '(__veriglyph_tags li
 
 complete -c veriglyph -n '__veriglyph_after_spell 3' -a details -d 'Show your notes on the total'
 complete -c veriglyph -n '__veriglyph_export_operand 2' -F
+complete -c veriglyph -n '__veriglyph_argument 2; and contains -- (commandline -opc)[2] --scan' -F

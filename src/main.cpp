@@ -79,8 +79,7 @@ int main(int argc, char** argv) {
   const Switch* usage = nullptr;
   const Mode mode = selectMode(args, &usage);
   if (mode == nullptr) {
-    fprintf(stderr, "usage: veriglyph %s%s%s\n", std::string(usage->spellings[0]).c_str(),
-            usage->operand.empty() ? "" : " ", std::string(usage->operand).c_str());
+    fprintf(stderr, "%s\n", usageLine(*usage).c_str());
     return kUsage;
   }
   Console console(stdout, Palette(wantsColour()));

@@ -52,6 +52,8 @@ int writePageSet(const Invocation& run);
 // veriglyph --table FILE, --csv FILE: every line's totals as a table.
 int exportTsv(const Invocation& run);
 int exportCsv(const Invocation& run);
+// veriglyph --scan FILE TERMS [MAXWORDS]: every phrase of FILE with those values.
+int scanText(const Invocation& run);
 // veriglyph --spells WORD, --spellbook WORD, --all-spells WORD: the report,
 // then the match against the user's own spells.
 int compareWithSpellbook(const Invocation& run);

@@ -10,7 +10,7 @@ bool Switch::matches(std::string_view argument) const {
 const std::vector<Switch>& switches() {
   using O = Origin;
   static const std::vector<Switch> table = {
-      {{"--help"}, "", "this text", showHelp, O::original},
+      {{"--help"}, "", "this text", showHelp, O::original, kAlone},
       {{"--line"}, "WORD", "the report of WORD in short form", analyseLine, O::original},
       {{"--find"},
        "SEARCH-TERMS",
@@ -37,7 +37,7 @@ const std::vector<Switch>& switches() {
        "the prioritized match against the word list",
        matchAsText,
        O::original},
-      {{"--html"}, "", "an HTML page for every word-list entry", writePageSet, O::original},
+      {{"--html"}, "", "an HTML page for every word-list entry", writePageSet, O::original, kAlone},
       {{"--html"}, "WORD", "the match as an HTML page", matchAsPage, O::original},
       {{"--consonant-roots", "--consonantal-roots", "--consonant-root", "--consonantal-root"},
        "WORD",
@@ -61,7 +61,9 @@ const std::vector<Switch>& switches() {
        exportTsv,
        O::added},
       {{"--csv"}, "FILE", "every line's totals in every cypher, as CSV", exportCsv, O::added},
-      {{"--version"}, "", "the version", showVersion, O::added},
+      {{"--version"}, "", "the version", showVersion, O::added, kAlone},
+      {{"--scan"}, "FILE TERMS [MAXWORDS]", "every phrase of FILE with those values", scanText,
+       O::added, {2, 3}},
   };
   return table;
 }
@@ -71,10 +73,9 @@ Mode selectMode(const std::vector<std::string_view>& args, const Switch** usage)
   if (args.empty()) return showHelp;
   const bool alone = args.size() == 1;
   for (const Switch& entry : switches()) {
-    if (!entry.matches(args[0])) continue;
-    if (entry.operand.empty() == alone) return entry.mode;
+    if (entry.matches(args[0]) && entry.takes(args.size() - 1)) return entry.mode;
   }
-  // A switch of ours with the wrong number of arguments is no spell.
+  // A switch of ours added since with the wrong number of arguments is no spell.
   for (const Switch& entry : switches()) {
     if (entry.origin == Origin::added && entry.matches(args[0])) {
       *usage = &entry;
@@ -84,4 +85,18 @@ Mode selectMode(const std::vector<std::string_view>& args, const Switch** usage)
   // Anything else alone is a spell to analyse; more is a spell, a cypher tag
   // and perhaps "details".
   return alone ? analyseWord : querySingleCypher;
+}
+
+std::string usageLine(const Switch& entry) {
+  std::string line = "usage: veriglyph ";
+  line.append(entry.spellings[0]);
+  if (!entry.operand.empty()) line.append(" ").append(entry.operand);
+  return line;
+}
+
+std::string usageLine(std::string_view spelling) {
+  for (const Switch& entry : switches()) {
+    if (entry.matches(spelling)) return usageLine(entry);
+  }
+  return {};
 }

@@ -23,12 +23,22 @@ class LineReader {
   // input or the first fault.
   template <typename Take>
   Status forEachEntry(Take take) {
+    return forEachLine([&take](std::string_view entry) {
+      if (!entry.empty()) take(entry);
+    });
+  }
+
+  // Calls take(entry) for each line, an empty one included, so that the calls
+  // count the lines; up to the end of the input or the first fault (a line too
+  // long is the one after the last call).
+  template <typename Take>
+  Status forEachLine(Take take) {
     for (;;) {
       const Status status = fill();
       if (status == Status::end && !startChecked) dropStartMark();
       const bool final = status == Status::end && atEnd;
       if (status != Status::end) return status;
-      consume(splitLines(pending(), final, take));
+      consume(splitEveryLine(pending(), final, take));
       if (final) return Status::end;
     }
   }

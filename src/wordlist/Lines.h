@@ -25,11 +25,11 @@ inline std::string_view entryText(std::string_view line, bool endedByNewline,
   return line;
 }
 
-// Calls take(entry) for each non-empty entry of bytes, in order. When final is
-// false, what follows the last LF is a line still to come: it is left, and the
-// count of bytes used is returned.
+// Calls take(entry) for each line of bytes, in order, an empty one included.
+// When final is false, what follows the last LF is a line still to come: it is
+// left, and the count of bytes used is returned.
 template <typename Take>
-size_t splitLines(std::string_view bytes, bool final, Take take) {
+size_t splitEveryLine(std::string_view bytes, bool final, Take take) {
   const char* const begin = bytes.data();
   const char* const end = begin + bytes.size();
   // One look for a NUL over all of it spares every short line a look of its own.
@@ -43,7 +43,15 @@ size_t splitLines(std::string_view bytes, bool final, Take take) {
     const std::string_view entry =
         entryText({cursor, static_cast<size_t>(lineEnd - cursor)}, newline != nullptr, mayHoldNul);
     cursor = newline != nullptr ? newline + 1 : end;
-    if (!entry.empty()) take(entry);
+    take(entry);
   }
   return static_cast<size_t>(cursor - begin);
+}
+
+// The same for each non-empty entry: the word list's entries.
+template <typename Take>
+size_t splitLines(std::string_view bytes, bool final, Take take) {
+  return splitEveryLine(bytes, final, [&take](std::string_view entry) {
+    if (!entry.empty()) take(entry);
+  });
 }

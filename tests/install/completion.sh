@@ -3,13 +3,14 @@
 # argument): it parses, and offers the switches first, the cypher tags (with
 # those of own cypher files, here or in the data home) after a spell,
 # "details" after a tag, file names and then comma-separated tags after
-# --table and --csv, and nothing where a spell, terms or a number go.
+# --table and --csv, a file name after --scan, and nothing where a spell,
+# terms or a number go.
 source "$(dirname "$0")/lib.sh"
 
 switches=(--all-spells --consonant-root --consonant-root-match --consonant-roots
     --consonant-roots-match --consonantal-root --consonantal-root-match --consonantal-roots
     --consonantal-roots-match --csv --find --find-spells --help --html --line --match
-    --reduction-match --spellbook --spells --table --version)
+    --reduction-match --scan --spellbook --spells --table --version)
 tags=(agrippa agrippa-reduced alphabetic alva alw alw-qabala alw-qabalah bacon baconis basic bcn
     bcns ee eng-ext engext english-ext english-extended englishext englishextended ext fb fib
     fibonacci fibsym franc-baconis francbaconis francis-bacon francisbacon j jew jew-red
@@ -63,6 +64,9 @@ expect_candidates table-tags "$(lines "${tags[@]}" zany zeta zork zorkish)" --ta
 expect_candidates csv-tags-re "$(lines "${tags[@]}" | grep '^re' | sed 's/^/ord,/')" --csv words.txt ord,re
 expect_candidates csv-own-tags "$(lines zany zeta zork zorkish | sed 's/^/ord,sumer,/')" --csv words.txt ord,sumer,z
 expect_candidates after-table-tags "" --table words.txt ord ""
+expect_candidates scan-files "$files" --scan ""
+expect_candidates scan-terms "" --scan words.txt ""
+expect_candidates scan-maxwords "" --scan words.txt 33ord ""
 expect_candidates match-operand "" --match ""
 expect_candidates find-operand "" --find ""
 expect_candidates after-match-operand "" --match Hello ""

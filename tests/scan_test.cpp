@@ -1,0 +1,89 @@
+// The scan's phrase forming, with no terms (every phrase matches), and the
+// sums that join words.
+#include <unistd.h>
+
+#include "TestSupport.h"
+#include "cyphers/CypherFile.h"
+#include "cyphers/CypherSet.h"
+#include "scan/PhrasePlan.h"
+#include "scan/PhraseScan.h"
+#include "scan/ScanTerms.h"
+#include "wordlist/Lines.h"
+
+namespace {
+
+struct Scanned {
+  std::string out;
+  ScanStatus status;
+  uint64_t lines = 0;
+};
+
+Scanned scan(const std::string& bytes, size_t maxWords, const std::vector<SearchTerm>& terms = {}) {
+  FILE* file = tmpfile();
+  fwrite(bytes.data(), 1, bytes.size(), file);
+  fflush(file);
+  lseek(fileno(file), 0, SEEK_SET);
+  PhrasePlan plan;
+  std::string error;
+  EXPECT_TRUE(planPhrases(terms, maxWords, plan, error)) << error;
+  Scanned result;
+  Console console(result.out, Palette(true));
+  result.status = scanStream(fileno(file), plan, maxWords, console, result.lines);
+  fclose(file);
+  return result;
+}
+
+TEST(Scan, FormsEveryPhraseOfEveryLine) {
+  using namespace std::string_literals;
+  // clang-format off
+  const struct { std::string bytes; size_t maxWords; std::string phrases; } cases[] = {
+      {"a b c", 6, "1:1\ta\n1:1\ta b\n1:1\ta b c\n1:2\tb\n1:2\tb c\n1:3\tc\n"},
+      {" \ta\t\t b  ", 6, "1:1\ta\n1:1\ta b\n1:2\tb\n"},            // blanks and tabs
+      {"a b\r\nc\r\n", 2, "1:1\ta\n1:1\ta b\n1:2\tb\n2:1\tc\n"},    // CR LF
+      {"a\rb c\r\r\n", 6, "1:1\ta\rb\n1:1\ta\rb c\r\n1:2\tc\r\n"},  // another CR is a byte
+      {"x\0y z\nw"s, 6, "1:1\tx\n2:1\tw\n"},                        // NUL; last line, no LF
+      {"\n\r\n a \n\n", 6, "3:1\ta\n"},                             // empty lines count
+      {"", 6, ""}, {" \t \n", 6, ""},
+      {"a b c\nd e", 1, "1:1\ta\n1:2\tb\n1:3\tc\n2:1\td\n2:2\te\n"},
+      {"a b c", 2, "1:1\ta\n1:1\ta b\n1:2\tb\n1:2\tb c\n1:3\tc\n"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.bytes));
+    const Scanned scanned = scan(c.bytes, c.maxWords);
+    EXPECT_EQ(scanned.out, c.phrases);
+    EXPECT_EQ(scanned.status, ScanStatus::done);
+  }
+}
+
+TEST(Scan, ThirtyTwoWordsAtMost) {
+  std::string line, first32;
+  for (int w = 1; w <= 34; ++w) line += (w > 1 ? " w" : "w") + std::to_string(w);
+  for (int w = 1; w <= 32; ++w) first32 += (w > 1 ? " w" : "w") + std::to_string(w);
+  std::vector<std::string> phrases;
+  const std::string out = scan(line + "\n", 32).out;
+  for (size_t at = 0; at < out.size(); at = out.find('\n', at) + 1) {
+    phrases.push_back(out.substr(at, out.find('\n', at) - at));
+  }
+  ASSERT_EQ(phrases.size(), 3 * 32 + 31 * 32 / 2);  // starts 1-3 take 32, then 31 down to 1
+  EXPECT_EQ(phrases[31], "1:1\t" + first32);
+  EXPECT_EQ(phrases[32], "1:2\tw2");
+  EXPECT_EQ(phrases.back(), "1:34\tw34");
+}
+
+TEST(Scan, JoinsCountAndTooLongLinesStopAfterTheLinesBefore) {
+  OwnCypherDefinition blanks{"own.txt", "Blanks", {"blanks"}, {{U' ', 100}, {U'a', 1}}};
+  CypherSet cyphers;
+  cyphers.addOwn(Cypher::own(blanks));
+  std::vector<SearchTerm> terms;
+  std::string error;
+  ASSERT_TRUE(parseScanTerms("102blanks", terms, error) &&
+              recogniseScanTerms(terms, cyphers, error));
+  EXPECT_EQ(scan("a\t\ta a\n", 6, terms).out, "1:1\ta a\n1:2\ta a\n");  // 1 + 100 + 1
+
+  const Scanned tooLong = scan("a b\n\n" + std::string(kMaxLineBytes + 1, 'x') + "\nc\n", 1);
+  EXPECT_EQ(tooLong.status, ScanStatus::lineTooLong);
+  EXPECT_EQ(tooLong.lines, 2u);
+  EXPECT_EQ(tooLong.out, "1:1\ta\n1:2\tb\n");
+}
+
+}  // namespace
