@@ -34,16 +34,31 @@ PhraseTerms::PhraseTerms(const SpellTotals& phrase) : phrasePrime(phrase[Method:
         break;
     }
     terms[count++] = {method, phrase[method], cypher.weight, needs};
+    if (needs == 0) {
+      target[m] = phrase[method];
+      weight[m] = cypher.weight;
+    } else {
+      withLetters[withLettersCount++] = terms[count - 1];
+    }
   }
 }
 
 int PhraseTerms::scoreOf(const SpellTotals& entry) const {
-  int score = 0;
-  for (size_t t = 0; t < count; ++t) {
-    const Term& term = terms[t];
-    const bool agrees = entry[term.method] == term.total;
-    const bool counts = term.needs == 0 || (entry.flags & term.needs) != 0;
-    score += agrees && counts ? term.weight : 0;
+  // Four cyphers at a time: equal lanes are all ones, and keep their weight.
+  using Four = int32_t __attribute__((vector_size(16)));
+  static_assert(kSpellCyphers % 4 == 0);
+  Four sum{};
+  for (size_t m = 0; m < kSpellCyphers; m += 4) {
+    Four totals, targets, weights;
+    memcpy(&totals, &entry.totals[m], sizeof totals);
+    memcpy(&targets, &target[m], sizeof targets);
+    memcpy(&weights, &weight[m], sizeof weights);
+    sum += (totals == targets) & weights;
+  }
+  int score = sum[0] + sum[1] + sum[2] + sum[3];
+  for (size_t t = 0; t < withLettersCount; ++t) {
+    const Term& term = withLetters[t];
+    if (entry[term.method] == term.total && (entry.flags & term.needs) != 0) score += term.weight;
   }
   return score;
 }

@@ -52,6 +52,15 @@ struct PhraseTerms {
   Term terms[kSpellCyphers];
   size_t count = 0;
   int32_t phrasePrime;
+
+ private:
+  // The terms again, for scoring one entry: those that always count as a
+  // weight per cypher (0 where the cypher cannot score), so that all of them
+  // are compared at once, and the few that need letters on their own.
+  alignas(16) int32_t target[kSpellCyphers] = {};
+  alignas(16) int32_t weight[kSpellCyphers] = {};
+  Term withLetters[kSpellCyphers];
+  size_t withLettersCount = 0;
 };
 
 // Scoring against one phrase, column by column, over a whole dictionary.
