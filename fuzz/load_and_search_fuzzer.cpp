@@ -6,6 +6,7 @@
 #include "FuzzSupport.h"
 #include "cyphers/CypherSet.h"
 #include "match/MatchReport.h"
+#include "match/Scoring.h"
 #include "search/ConsonantalRoots.h"
 #include "search/ReductionSearch.h"
 #include "search/ValueSearch.h"
@@ -23,21 +24,36 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   Console& console = nullConsole();
   const std::string_view phrase = piece(parts, 2);
-  const CypherSet cyphers;
-  std::vector<SearchTerm> terms;
-  for (const std::string& raw : splitSearchString(phrase)) {
-    terms.push_back(parseSearchTerm(raw));
-    recogniseSearchTerm(terms.back(), cyphers);
-  }
-  size_t found = 0;
-  for (size_t i = 0; i < dictionary.size(); ++i) found += entryMatches(terms, dictionary, i);
-  if (found > dictionary.size()) abort();
-  rootMatches(dictionary, consonantalRoot(phrase));
-  reductionMatches(dictionary, static_cast<int32_t>(phrase.size()) - 2);
-
   const SpellTotals totals = totalsOf(phrase);
+  const CypherSet cyphers;
+  ValueSearch search(phrase, cyphers);
+  RootMatches roots(consonantalRoot(phrase));
+  ReductionMatches reductions(static_cast<int32_t>(phrase.size()) - 2);
+  StreamedMatch streamed(totals);
+  for (size_t i = 0; i < dictionary.size(); ++i) {
+    const std::string_view text = dictionary.text(i);
+    search.offer(text, dictionary.totals(i));
+    roots.offer(text);
+    reductions.offer(text, dictionary.totals(i));
+    streamed.offer(text, dictionary.totals(i));
+  }
+
+  // The match of a list read once lists what the column store's lists.
   MatchGroups groups;
   scoreEntries(dictionary, totals, groups);
+  const auto sameGroup = [&](const std::vector<Listed>& whole, const std::vector<Listed>& once) {
+    if (whole.size() != once.size()) abort();
+    for (size_t i = 0; i < whole.size(); ++i) {
+      if (dictionary.text(whole[i].entry) != streamed.listed().text(once[i].entry) ||
+          whole[i].agreement != once[i].agreement) {
+        abort();
+      }
+    }
+  };
+  for (int score = 0; score <= kTopScore; ++score) {
+    sameGroup(groups.byScore[score], streamed.groups().byScore[score]);
+  }
+  sameGroup(groups.prime, streamed.groups().prime);
   for (ReportFormat format : {ReportFormat::text, ReportFormat::html}) {
     TextBuffer page, shown;
     appendMatchReport(page, shown, {dictionary, groups, phrase, totals, format, console.palette()});

@@ -11,12 +11,7 @@ void MatchGroups::clear() {
   prime.clear();
 }
 
-MatchPlan::MatchPlan(const Dictionary& dictionary, const SpellTotals& phrase)
-    : flags(dictionary.flagColumn()),
-      columns(dictionary.columns()),
-      phrase(phrase),
-      primes(dictionary.column(Method::primes)),
-      phrasePrime(phrase[Method::primes]) {
+PhraseTerms::PhraseTerms(const SpellTotals& phrase) : phrasePrime(phrase[Method::primes]) {
   for (size_t m = 0; m < kSpellCyphers; ++m) {
     const Method method = static_cast<Method>(m);
     const Cypher& cypher = builtIn(method);
@@ -38,7 +33,46 @@ MatchPlan::MatchPlan(const Dictionary& dictionary, const SpellTotals& phrase)
         needs = kHoldsCapital;
         break;
     }
-    terms[termCount++] = {dictionary.column(method), phrase[method], cypher.weight, needs};
+    terms[count++] = {method, phrase[method], cypher.weight, needs};
+    if (needs == 0) {
+      target[m] = phrase[method];
+      weight[m] = cypher.weight;
+    } else {
+      withLetters[withLettersCount++] = terms[count - 1];
+    }
+  }
+}
+
+int PhraseTerms::scoreOf(const SpellTotals& entry) const {
+  // Four cyphers at a time: equal lanes are all ones, and keep their weight.
+  using Four = int32_t __attribute__((vector_size(16)));
+  static_assert(kSpellCyphers % 4 == 0);
+  Four sum{};
+  for (size_t m = 0; m < kSpellCyphers; m += 4) {
+    Four totals, targets, weights;
+    memcpy(&totals, &entry.totals[m], sizeof totals);
+    memcpy(&targets, &target[m], sizeof targets);
+    memcpy(&weights, &weight[m], sizeof weights);
+    sum += (totals == targets) & weights;
+  }
+  int score = sum[0] + sum[1] + sum[2] + sum[3];
+  for (size_t t = 0; t < withLettersCount; ++t) {
+    const Term& term = withLetters[t];
+    if (entry[term.method] == term.total && (entry.flags & term.needs) != 0) score += term.weight;
+  }
+  return score;
+}
+
+MatchPlan::MatchPlan(const Dictionary& dictionary, const SpellTotals& phrase)
+    : flags(dictionary.flagColumn()),
+      columns(dictionary.columns()),
+      phrase(phrase),
+      primes(dictionary.column(Method::primes)),
+      phrasePrime(phrase[Method::primes]) {
+  const PhraseTerms scoring(phrase);
+  for (size_t t = 0; t < scoring.count; ++t) {
+    const PhraseTerms::Term& term = scoring.terms[t];
+    terms[termCount++] = {dictionary.column(term.method), term.total, term.weight, term.needs};
   }
 }
 
@@ -124,5 +158,36 @@ void scoreEntries(const Dictionary& dictionary, const SpellTotals& phrase, Match
       }
     }
     std::fill(listed, listed + count, 0);
+  }
+}
+
+StreamedMatch::StreamedMatch(const SpellTotals& phrase)
+    : phrase(phrase), terms(phrase), entries(std::make_unique<Dictionary>()) {}
+
+StreamedMatch::~StreamedMatch() = default;
+
+void StreamedMatch::offer(std::string_view text, const SpellTotals& totals) {
+  const int score = terms.scoreOf(totals);
+  const bool prime = terms.primeMatch(totals);
+  if (score < 2 && !prime) return;
+  const Listed listed{static_cast<uint32_t>(entries->size()), agreementOf(totals, phrase)};
+  entries->add(text, totals);
+  if (score >= 2) grouped.byScore.at(static_cast<size_t>(score)).push_back(listed);
+  if (prime) grouped.prime.push_back(listed);
+}
+
+StreamedMatch::Mark StreamedMatch::mark() const {
+  Mark mark{entries->size(), grouped.prime.size(), {}};
+  for (size_t score = 0; score < mark.byScore.size(); ++score) {
+    mark.byScore[score] = grouped.byScore[score].size();
+  }
+  return mark;
+}
+
+void StreamedMatch::rollback(const Mark& mark) {
+  entries->truncate(mark.entries);
+  grouped.prime.resize(mark.prime);
+  for (size_t score = 0; score < mark.byScore.size(); ++score) {
+    grouped.byScore[score].resize(mark.byScore[score]);
   }
 }

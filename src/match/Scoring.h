@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -27,9 +28,42 @@ struct MatchGroups {
   void clear();
 };
 
-// Scoring against one phrase. An entry's score is the sum of the weights of
-// the cyphers in which it has the phrase's total, when that total is not 0
-// (and, for some cyphers, when both hold the letters that make it count).
+// The cyphers in which an entry can score against one phrase. An entry's
+// score is the sum of the weights of the cyphers in which it has the
+// phrase's total, when that total is not 0 (and, for some cyphers, when both
+// hold the letters that make it count).
+struct PhraseTerms {
+  struct Term {
+    Method method;
+    int32_t total;
+    int32_t weight;
+    uint8_t needs;  // letter facts the entry must have, or 0
+  };
+
+  explicit PhraseTerms(const SpellTotals& phrase);
+
+  // The score of one entry, and whether it agrees in primes (which puts it in
+  // the prime group, whatever its score).
+  int scoreOf(const SpellTotals& entry) const;
+  bool primeMatch(const SpellTotals& entry) const {
+    return phrasePrime != 0 && entry[Method::primes] == phrasePrime;
+  }
+
+  Term terms[kSpellCyphers];
+  size_t count = 0;
+  int32_t phrasePrime;
+
+ private:
+  // The terms again, for scoring one entry: those that always count as a
+  // weight per cypher (0 where the cypher cannot score), so that all of them
+  // are compared at once, and the few that need letters on their own.
+  alignas(16) int32_t target[kSpellCyphers] = {};
+  alignas(16) int32_t weight[kSpellCyphers] = {};
+  Term withLetters[kSpellCyphers];
+  size_t withLettersCount = 0;
+};
+
+// Scoring against one phrase, column by column, over a whole dictionary.
 class MatchPlan {
  public:
   MatchPlan(const Dictionary& dictionary, const SpellTotals& phrase);
@@ -62,3 +96,31 @@ class MatchPlan {
 
 // Scores every entry against the phrase's totals and groups them.
 void scoreEntries(const Dictionary& dictionary, const SpellTotals& phrase, MatchGroups& groups);
+
+// Groups the entries of a list read once, entry by entry, keeping only the
+// listed ones, with their texts and totals, in a small dictionary of their
+// own to which the groups refer.
+class StreamedMatch {
+ public:
+  explicit StreamedMatch(const SpellTotals& phrase);
+  ~StreamedMatch();
+  void offer(std::string_view text, const SpellTotals& totals);
+
+  // What was offered so far, to take back the offers of a list that could not
+  // be read to its end.
+  struct Mark {
+    size_t entries, prime;
+    std::array<size_t, kTopScore + 1> byScore;
+  };
+  Mark mark() const;
+  void rollback(const Mark& mark);
+
+  const Dictionary& listed() const { return *entries; }
+  const MatchGroups& groups() const { return grouped; }
+
+ private:
+  const SpellTotals phrase;
+  const PhraseTerms terms;
+  std::unique_ptr<Dictionary> entries;
+  MatchGroups grouped;
+};

@@ -2,22 +2,37 @@
 #include "io/Console.h"
 #include "match/Match.h"
 #include "match/PageSet.h"
+#include "match/Scoring.h"
 #include "modes/Modes.h"
 #include "modes/Report.h"
 #include "wordlist/Dictionary.h"
+#include "wordlist/ListStream.h"
 
 namespace {
 
+// Reads a list once into the match, keeping only what it lists; the offers
+// of a list that cannot be read to its end are taken back.
+bool readInto(StreamedMatch& match, const std::string& path, Dictionary::HashLines hashLines,
+              Console& console) {
+  const StreamedMatch::Mark before = match.mark();
+  const bool read = readListWithProgress(
+      path, hashLines, console,
+      [&match](std::string_view text, const SpellTotals& totals) { match.offer(text, totals); });
+  if (!read) match.rollback(before);
+  return read;
+}
+
 int matchWordList(const Invocation& run, ReportFormat format) {
-  Dictionary dictionary;
-  if (!loadWordList(dictionary, run.tree.wordList, run.console)) {
+  StreamedMatch match(totalsOf(run.operand()));
+  if (!readInto(match, run.tree.wordList, Dictionary::HashLines::entries, run.console)) {
     run.console.line(format == ReportFormat::html
                          ? "ERROR: failed to load dictionary files for matching operation (HTML "
                            "output)."
                          : "ERROR: failed to load dictionary files for matching operation.");
     return kFailure;
   }
-  if (!dictionaryMatch(dictionary, run.operand(), format, run.tree.reports, run.console)) {
+  if (!reportMatch(match.listed(), match.groups(), run.operand(), format, run.tree.reports,
+                   run.console)) {
     run.console.line("ERROR: problem running dictionary search.");
     return kFailure;
   }
@@ -38,11 +53,13 @@ int compareWith(const Invocation& run, Compared compared) {
   std::string report;
   appendReport(report, spell, LineForm::longLine, run.console.palette());
   run.console.write(report);
-  Dictionary dictionary;
-  if (compared == Compared::wordListAndSpellbook)
-    loadWordList(dictionary, run.tree.wordList, run.console);
-  loadSpellbook(dictionary, run.tree.userSpellbook, run.console);
-  dictionaryMatch(dictionary, spell, ReportFormat::text, run.tree.reports, run.console);
+  StreamedMatch match(totalsOf(spell));
+  if (compared == Compared::wordListAndSpellbook) {
+    readInto(match, run.tree.wordList, Dictionary::HashLines::entries, run.console);
+  }
+  readInto(match, run.tree.userSpellbook, Dictionary::HashLines::comments, run.console);
+  reportMatch(match.listed(), match.groups(), spell, ReportFormat::text, run.tree.reports,
+              run.console);
   archiveSpell(spell, run.tree.userSpellbook, run.console);
   run.console.write("\n");
   return kSuccess;

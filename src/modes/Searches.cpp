@@ -9,6 +9,7 @@
 #include "search/ReductionSearch.h"
 #include "search/ValueSearch.h"
 #include "wordlist/Dictionary.h"
+#include "wordlist/ListStream.h"
 
 namespace {
 
@@ -31,15 +32,18 @@ int findIn(const Invocation& run, Searched searched) {
     run.console.line(error);
     return kFailure;
   }
-  Dictionary dictionary;
-  const bool loaded = searched == Searched::wordList
-                          ? loadWordList(dictionary, run.tree.wordList, run.console)
-                          : loadSpellbook(dictionary, run.tree.userSpellbook, run.console);
-  if (!loaded) {
+  ValueSearch search(run.operand(), cyphers);
+  const bool read = readListWithProgress(
+      searched == Searched::wordList ? run.tree.wordList : run.tree.userSpellbook,
+      searched == Searched::wordList ? Dictionary::HashLines::entries
+                                     : Dictionary::HashLines::comments,
+      run.console,
+      [&search](std::string_view text, const SpellTotals& totals) { search.offer(text, totals); });
+  if (!read) {
     run.console.line("ERROR: failed to load dictionary files for search operation.");
     return kFailure;
   }
-  if (!valueSearch(dictionary, run.operand(), cyphers, run.tree.reports.results, run.console)) {
+  if (!search.publish(run.tree.reports.results, run.console)) {
     run.console.line("ERROR: problem running dictionary search.");
     return kFailure;
   }
@@ -78,14 +82,18 @@ int matchConsonantalRoot(const Invocation& run) {
   run.console.write("Perform dictionary matching with consonantal root of '");
   run.console.write(spell);
   run.console.write("':'\n");
-  Dictionary dictionary;
-  if (!loadWordList(dictionary, run.tree.wordList, run.console)) {
+  const std::string root = consonantalRoot(spell);
+  RootMatches matches(root);
+  if (!readListWithProgress(
+          run.tree.wordList, Dictionary::HashLines::entries, run.console,
+          [&matches](std::string_view text, const SpellTotals&) { matches.offer(text); })) {
     run.console.line("ERROR: failed to load dictionary files for consonantal matching operation.");
     return kFailure;
   }
   // A spell without a root has nothing to search for: not a failure.
-  if (consonantalRootSearch(dictionary, spell, run.tree.reports.results, run.console) ==
-      RootSearch::failed) {
+  if (root.empty()) {
+    run.console.line("Consonantal root extraction returned empty string.");
+  } else if (!matches.publish(run.tree.reports.results, run.console)) {
     return kFailure;
   }
   archiveSpell(spell, run.tree.userSpellbook, run.console);
@@ -95,12 +103,14 @@ int matchConsonantalRoot(const Invocation& run) {
 int matchReduction(const Invocation& run) {
   const int32_t number = readNumber(run.operand());
   run.console.format("Perform dictionary matching for spells with reductions of '%d':'\n", number);
-  Dictionary dictionary;
-  if (!loadWordList(dictionary, run.tree.wordList, run.console)) {
+  ReductionMatches matches(number);
+  if (!readListWithProgress(run.tree.wordList, Dictionary::HashLines::entries, run.console,
+                            [&matches](std::string_view text, const SpellTotals& totals) {
+                              matches.offer(text, totals);
+                            })) {
     // The reduction search shares the root search's failure line.
     run.console.line("ERROR: failed to load dictionary files for consonantal matching operation.");
     return kFailure;
   }
-  return reductionSearch(dictionary, number, run.tree.reports.results, run.console) ? kSuccess
-                                                                                    : kFailure;
+  return matches.publish(run.tree.reports.results, run.console) ? kSuccess : kFailure;
 }

@@ -52,30 +52,18 @@ std::string consonantalRoot(std::string_view text) {
   return root;
 }
 
-SearchResult rootMatches(const Dictionary& dictionary, std::string_view root) {
-  const std::string lowerRoot = lowerCaseForm(root);
-  SearchResult result;
-  for (size_t entry = 0; entry < dictionary.size(); ++entry) {
-    const std::string_view text = dictionary.text(entry);
-    if (!rootEquals(text, lowerRoot)) continue;
-    result.shown.append("    ").append(text) += '\n';
-    result.written.append("* ").append(text).append(" . . . . ([ety](").append(kWikiBaseUrl);
-    result.written.append("/wiki/").append(text).append("))\n");
-  }
-  result.written +=
-      "----\n* ([Consonant Roots](/r/SurveyorsOfAges/wiki/discovery/consonant-roots/))\n";
-  return result;
+RootMatches::RootMatches(std::string_view root) : root(root), lowerRoot(lowerCaseForm(root)) {}
+
+void RootMatches::offer(std::string_view text) {
+  if (!rootEquals(text, lowerRoot)) return;
+  found.shown.append("    ").append(text) += '\n';
+  found.written.append("* ").append(text).append(" . . . . ([ety](").append(kWikiBaseUrl);
+  found.written.append("/wiki/").append(text).append("))\n");
 }
 
-RootSearch consonantalRootSearch(const Dictionary& dictionary, std::string_view spell,
-                                 const std::string& resultsFolder, Console& console) {
-  const std::string root = consonantalRoot(spell);
-  if (root.empty()) {
-    console.line("Consonantal root extraction returned empty string.");
-    return RootSearch::emptyRoot;
-  }
-  return publishSearchResult(resultsFolder, "conroots_" + root + ".txt", Announce::path,
-                             rootMatches(dictionary, root), console)
-             ? RootSearch::written
-             : RootSearch::failed;
+bool RootMatches::publish(const std::string& resultsFolder, Console& console) {
+  found.written +=
+      "----\n* ([Consonant Roots](/r/SurveyorsOfAges/wiki/discovery/consonant-roots/))\n";
+  return publishSearchResult(resultsFolder, "conroots_" + root + ".txt", Announce::path, found,
+                             console);
 }

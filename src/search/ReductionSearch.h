@@ -2,16 +2,25 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "search/SearchResult.h"
+#include "wordlist/SpellTotals.h"
 
 class Console;
-class Dictionary;
 
-// The entries whose digital root is number, and a line for each entry whose
-// roots cannot be worked out.
-SearchResult reductionMatches(const Dictionary& dictionary, int32_t number);
-// Lists them on the console and in reduction_<number>.txt among the results.
-// False when the file cannot be written.
-bool reductionSearch(const Dictionary& dictionary, int32_t number, const std::string& resultsFolder,
-                     Console& console);
+// The entries whose digital root is number, offered one by one, and a line
+// for each entry whose roots cannot be worked out.
+class ReductionMatches {
+ public:
+  explicit ReductionMatches(int32_t number) : number(number) {}
+  void offer(std::string_view text, const SpellTotals& totals);
+  const SearchResult& result() const { return found; }
+  // Lists them on the console and in reduction_<number>.txt among the
+  // results. False when the file cannot be written.
+  bool publish(const std::string& resultsFolder, Console& console) const;
+
+ private:
+  int32_t number;
+  SearchResult found;
+};

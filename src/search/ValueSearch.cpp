@@ -64,25 +64,48 @@ std::string termList(const std::vector<SearchTerm>& terms) {
 
 }  // namespace
 
-bool termMatches(const SearchTerm& term, const Dictionary& dictionary, size_t entry) {
+bool termMatches(const SearchTerm& term, std::string_view text, const SpellTotals& totals) {
   if (term.cypher == nullptr || !term.inRange) return false;
-  if (term.column == SIZE_MAX) return totalOf(*term.cypher, dictionary.text(entry)) == term.value;
-  if (dictionary.total(entry, static_cast<Method>(term.column)) != term.value) return false;
-  return term.cypher->condition != MatchCondition::capitals ||
-         (dictionary.flagColumn()[entry] & kHoldsCapital) != 0;
+  if (term.column == SIZE_MAX) return totalOf(*term.cypher, text) == term.value;
+  if (totals.totals[term.column] != term.value) return false;
+  return term.cypher->condition != MatchCondition::capitals || totals.holds(kHoldsCapital);
 }
 
-bool entryMatches(const std::vector<SearchTerm>& terms, const Dictionary& dictionary,
-                  size_t entry) {
+bool entryMatches(const std::vector<SearchTerm>& terms, std::string_view text,
+                  const SpellTotals& totals) {
   for (const SearchTerm& term : terms) {
-    if (!termMatches(term, dictionary, entry)) return false;
+    if (!termMatches(term, text, totals)) return false;
   }
   return true;
 }
 
-bool valueSearch(const Dictionary& dictionary, std::string_view searchString,
-                 const CypherSet& cyphers, const std::string& resultsFolder, Console& console) {
+bool entryMatches(const std::vector<SearchTerm>& terms, const Dictionary& dictionary,
+                  size_t entry) {
+  return entryMatches(terms, dictionary.text(entry), dictionary.totals(entry));
+}
+
+std::vector<SearchTerm> searchTerms(std::string_view searchString, const CypherSet& cyphers) {
   std::vector<SearchTerm> terms;
+  for (const std::string& raw : splitSearchString(searchString)) {
+    terms.push_back(parseSearchTerm(raw));
+    recogniseSearchTerm(terms.back(), cyphers);
+  }
+  return terms;
+}
+
+ValueSearch::ValueSearch(std::string_view searchString, const CypherSet& cyphers)
+    : searchString(searchString),
+      terms(searchTerms(searchString, cyphers)),
+      list(termList(terms)) {}
+
+void ValueSearch::offer(std::string_view text, const SpellTotals& totals) {
+  if (!entryMatches(terms, text, totals)) return;
+  found.shown.append("MATCH: \"").append(text).append("\" = ").append(searchString) += '\n';
+  found.written.append("* *\"").append(text).append("\"* = ").append(list) += '\n';
+}
+
+bool ValueSearch::publish(const std::string& resultsFolder, Console& console) const {
+  // How the terms were read, as typed, and the result file named after them.
   std::string termKey;
   if (searchString.empty()) {
     console.write("Dictionary mode...");
@@ -93,23 +116,13 @@ bool valueSearch(const Dictionary& dictionary, std::string_view searchString,
     console.write("  search terms:");
     for (const std::string& rawTerm : rawTerms) {
       console.format("    %s\n", rawTerm.c_str());
-      SearchTerm term = parseSearchTerm(rawTerm);
+      const SearchTerm term = parseSearchTerm(rawTerm);
       console.format(" [%s]:[%s]=[%u]\n", term.cypherTag.c_str(), term.valueText.c_str(),
                      static_cast<unsigned>(term.value));
       termKey += term.valueText + term.cypherTag;
-      recogniseSearchTerm(term, cyphers);
-      terms.push_back(std::move(term));
     }
   }
-  const std::string list = termList(terms);
-  SearchResult result;
-  for (size_t entry = 0; entry < dictionary.size(); ++entry) {
-    if (!entryMatches(terms, dictionary, entry)) continue;
-    const std::string_view text = dictionary.text(entry);
-    result.shown.append("MATCH: \"").append(text).append("\" = ").append(searchString) += '\n';
-    result.written.append("* *\"").append(text).append("\"* = ").append(list) += '\n';
-  }
-  if (!publishSearchResult(resultsFolder, "output_" + termKey + ".txt", Announce::no, result,
+  if (!publishSearchResult(resultsFolder, "output_" + termKey + ".txt", Announce::no, found,
                            console)) {
     return false;
   }

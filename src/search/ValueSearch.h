@@ -5,6 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "search/SearchResult.h"
+#include "wordlist/SpellTotals.h"
+
 class Console;
 class CypherSet;
 class Dictionary;
@@ -31,10 +34,28 @@ bool recogniseSearchTerm(SearchTerm& term, const CypherSet& cyphers);
 // Whether the entry's total in the term's cypher is the term's value (for the
 // cyphers that need capitals, only in an entry with one). A term that names no
 // cypher, or a value past any total, matches nothing.
-bool termMatches(const SearchTerm& term, const Dictionary& dictionary, size_t entry);
+bool termMatches(const SearchTerm& term, std::string_view text, const SpellTotals& totals);
+bool entryMatches(const std::vector<SearchTerm>& terms, std::string_view text,
+                  const SpellTotals& totals);
 bool entryMatches(const std::vector<SearchTerm>& terms, const Dictionary& dictionary, size_t entry);
+// The terms of a search string, each recognised where a cypher takes it.
+std::vector<SearchTerm> searchTerms(std::string_view searchString, const CypherSet& cyphers);
 
-// Lists every entry whose totals match every term ("33ord/21red/40rev") on
-// the console and in output_<terms>.txt among the results.
-bool valueSearch(const Dictionary& dictionary, std::string_view searchString,
-                 const CypherSet& cyphers, const std::string& resultsFolder, Console& console);
+// A value search ("33ord/21red/40rev") over entries offered one by one: it
+// lists every entry whose totals match every term, on the console and in
+// output_<terms>.txt among the results.
+class ValueSearch {
+ public:
+  // The search string and the cyphers must outlive the search.
+  ValueSearch(std::string_view searchString, const CypherSet& cyphers);
+  void offer(std::string_view text, const SpellTotals& totals);
+  // Tells how the terms were read, then shows and writes what was found.
+  // False when the result file cannot be opened or written.
+  bool publish(const std::string& resultsFolder, Console& console) const;
+
+ private:
+  std::string_view searchString;
+  std::vector<SearchTerm> terms;
+  std::string list;  // the terms as the result file names them
+  SearchResult found;
+};

@@ -31,6 +31,12 @@ class Dictionary {
   void appendFileBytes(std::string_view bytes, HashLines hashLines);
   // Appends one entry with the given totals, whatever its text would give.
   void add(std::string_view text, const SpellTotals& totals);
+  // Forgets every entry from count on.
+  void truncate(size_t count) {
+    if (count >= entries) return;
+    entries = count;
+    arenaSize = starts[count];
+  }
 
   size_t size() const { return entries; }
   std::string_view text(size_t entry) const {

@@ -9,8 +9,9 @@ namespace {
 constexpr size_t kFirstCapacity = size_t{1} << 16;
 }
 
-LineReader::LineReader(int fd, ByteOrderMark mark)
+LineReader::LineReader(int fd, ByteOrderMark mark, size_t longestLine)
     : fd(fd),
+      longestLine(longestLine),
       buffer(new char[kFirstCapacity]),
       capacity(kFirstCapacity),
       startChecked(mark == ByteOrderMark::kept) {}
@@ -39,9 +40,9 @@ LineReader::Status LineReader::fill() {
     skipped += end - kept;
     end = kept;
   }
-  if (end + skipped > kMaxLineBytes) return Status::lineTooLong;
+  if (end + skipped > longestLine) return Status::lineTooLong;
   if (end == capacity) {
-    const size_t grown = std::min(2 * capacity, kMaxLineBytes + 1);
+    const size_t grown = std::min(2 * capacity, longestLine + 1);
     std::unique_ptr<char[]> bigger(new char[grown]);
     memcpy(bigger.get(), buffer.get(), end);
     buffer = std::move(bigger);

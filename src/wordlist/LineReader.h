@@ -17,7 +17,8 @@ class LineReader {
   // of the first line or dropped.
   enum class ByteOrderMark { kept, dropped };
 
-  explicit LineReader(int fd, ByteOrderMark mark = ByteOrderMark::kept);
+  explicit LineReader(int fd, ByteOrderMark mark = ByteOrderMark::kept,
+                      size_t longestLine = kMaxLineBytes);
 
   // Calls take(entry) for each non-empty entry, in order, up to the end of the
   // input or the first fault.
@@ -52,6 +53,7 @@ class LineReader {
   void dropStartMark();
 
   int fd;
+  size_t longestLine;
   std::unique_ptr<char[]> buffer;
   size_t capacity, end = 0;
   size_t skipped = 0;  // bytes of the line still to come dropped after its NUL

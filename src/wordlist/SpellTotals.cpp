@@ -1,5 +1,7 @@
 #include "wordlist/SpellTotals.h"
 
+#include <cstring>
+
 #include "cyphers/Cypher.h"
 #include "cyphers/CypherSet.h"
 #include "text/Ascii.h"
@@ -29,7 +31,9 @@ const ByteRows& byteRows() {
 
 SpellTotals totalsFromRows(const RowSum& sum) {
   SpellTotals spell;
-  for (size_t m = 0; m < kSpellCyphers; ++m) spell.totals[m] = static_cast<int32_t>(lane(sum, m));
+  // The first lanes are the totals, in Method order.
+  static_assert(sizeof sum >= sizeof spell.totals);
+  memcpy(spell.totals.data(), &sum, sizeof spell.totals);
   if (lane(sum, kSLane) != 0) spell.flags |= kHoldsS;
   if (lane(sum, kKVLane) != 0) spell.flags |= kHoldsKV;
   if (lane(sum, kCapitalLane) != 0) spell.flags |= kHoldsCapital;
