@@ -3,11 +3,12 @@
 
 #include <string>
 
+#include "archive/Archive.h"
+#include "cyphers/CharacterLookup.h"
 #include "cyphers/CypherSet.h"
 #include "io/Console.h"
-#include "modes/Modes.h"
-#include "archive/Archive.h"
 #include "io/Fd.h"
+#include "modes/Modes.h"
 #include "text/Text.h"
 
 namespace {
@@ -60,10 +61,18 @@ int querySingleCypher(const Invocation& run) {
   const int32_t total = totalOf(*cypher, spell);
   appendTotal(out, *cypher, spell, total, LineForm::longLine, run.console.palette());
   out += '\n';
+  // An own cypher tells which letters of the spell it has no value for.
+  const std::string unknown =
+      cypher->walk == Walk::characters ? unknownLetters(*cypher, spell) : std::string();
+  if (!unknown.empty()) {
+    run.console.palette().paint(out, Colour::yellow, "  not in " + cypher->name + ": " + unknown);
+    out += '\n';
+  }
   run.console.write(out);
   if (details) {
     run.console.write("\n");
-    showDetailsFile(run.tree.details, std::to_string(static_cast<unsigned>(total)) + ".txt", run.console);
+    showDetailsFile(run.tree.details, std::to_string(static_cast<unsigned>(total)) + ".txt",
+                    run.console);
     run.console.write("\n");
   }
   archiveSpell(spell, run.tree.userSpellbook, run.console);
