@@ -43,9 +43,10 @@ const std::vector<Switch>& switches() {
        O::original},
       {{"--reduction-match"}, "WORD", "the word list's entries with that digital root",
        matchReduction, O::original},
-      {{"--table"}, "FILE", "every line's totals in every cypher, tab-separated", exportTsv,
-       O::added},
-      {{"--csv"}, "FILE", "every line's totals in every cypher, as CSV", exportCsv, O::added},
+      {{"--table"}, "FILE [TAGS]", "every line's totals in every cypher or in TAGS, tab-separated",
+       exportTsv, O::added},
+      {{"--csv"}, "FILE [TAGS]", "every line's totals in every cypher or in TAGS, as CSV",
+       exportCsv, O::added},
       {{"--version"}, "", "the version", showVersion, O::added},
   };
   return table;
