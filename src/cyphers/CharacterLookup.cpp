@@ -16,22 +16,19 @@ const int32_t* listedValue(const Values& listed, char32_t c) {
 
 // Steps 1 and 2: the value of c itself or of its case fold; false when neither has one.
 bool valueOf(const Cypher& cypher, char32_t c, int32_t& value) {
-  const int32_t* tabled = nullptr;
   if (c < 0x80) {
-    if (!cypher.knownAscii[c]) return false;
     value = cypher.byteValues[c];
-    return true;
+    return cypher.knownAscii[c];
   }
-  if ((tabled = tabledValue(cypher, c)) == nullptr) {
-    if (isNonspacingMark(c)) return false;
+  const int32_t* tabled = tabledValue(cypher, c);
+  if (tabled == nullptr && !isNonspacingMark(c)) {
     const char32_t folded = simpleCaseFold(c);
-    if (folded == c) return false;
-    if (folded < 0x80) return valueOf(cypher, folded, value);
-    // A fold is folded already, so characterValues holds it only when it is listed.
-    if ((tabled = tabledValue(cypher, folded)) == nullptr) return false;
+    if (folded != c && folded < 0x80) return valueOf(cypher, folded, value);
+    // A fold is folded already, so the table holds it only when it is listed.
+    if (folded != c) tabled = tabledValue(cypher, folded);
   }
-  value = *tabled;
-  return true;
+  if (tabled != nullptr) value = *tabled;
+  return tabled != nullptr;
 }
 
 void add(CharacterTerms& terms, int32_t value) { terms.values[terms.count++] = value; }
