@@ -1,8 +1,10 @@
 // A user's cypher file: parsed, and when it is sound, made a cypher and
-// walked over the file's own text.
+// walked over the file's own text; the breakdown's terms add up to the total,
+// and the letters the cypher does not know are named.
 #include <cstdlib>
 
 #include "FuzzSupport.h"
+#include "cyphers/CharacterLookup.h"
 #include "cyphers/CypherFile.h"
 #include "cyphers/CypherSet.h"
 
@@ -18,6 +20,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (definition.tags.empty() || definition.name.empty()) abort();
   const Cypher cypher = Cypher::own(definition);
   std::string line;
-  appendTotal(line, cypher, text, totalOf(cypher, text), LineForm::longLine, Palette(true));
+  const int32_t total = totalOf(cypher, text);
+  appendTotal(line, cypher, text, total, LineForm::longLine, Palette(true));
+  uint32_t sum = 0;
+  const std::string breakdown = breakdownOf(cypher, text);
+  for (size_t at = 0; at < breakdown.size();) {
+    sum += static_cast<uint32_t>(strtoul(breakdown.c_str() + at, nullptr, 10));
+    const size_t plus = breakdown.find('+', at);
+    if (plus == std::string::npos) break;
+    at = plus + 1;
+  }
+  if (sum != static_cast<uint32_t>(total)) abort();
+  if (unknownLetters(cypher, text).size() > 2 * text.size()) abort();
   return 0;
 }

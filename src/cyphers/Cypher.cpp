@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cyphers/CharacterLookup.h"
 #include "cyphers/CypherFile.h"
 #include "cyphers/Utf8.h"
 
@@ -23,14 +24,13 @@ Cypher Cypher::own(const OwnCypherDefinition& definition) {
   cypher.defaultTag = definition.tags.at(0);
   cypher.label = labelFor(cypher.defaultTag);
   cypher.walk = Walk::characters;
-  for (const auto& [character, value] : definition.values) {
-    if (character < 0x80) {
-      cypher.byteValues[character] = value;
-    } else {
-      cypher.characterValues.emplace_back(character, value);
-    }
+  if (std::is_sorted(definition.values.begin(), definition.values.end())) {
+    prepareCharacterLookup(cypher, definition.values);
+  } else {
+    auto values = definition.values;
+    std::sort(values.begin(), values.end());
+    prepareCharacterLookup(cypher, values);
   }
-  std::sort(cypher.characterValues.begin(), cypher.characterValues.end());
   return cypher;
 }
 
@@ -40,17 +40,10 @@ bool Cypher::acceptsTag(std::string_view tag) const {
 
 namespace {
 
-int32_t characterValue(const Cypher& cypher, char32_t character) {
-  if (character < 0x80) return cypher.byteValues[character];
-  const auto& values = cypher.characterValues;
-  const auto found =
-      std::lower_bound(values.begin(), values.end(), std::make_pair(character, 0),
-                       [](const auto& a, const auto& b) { return a.first < b.first; });
-  return found != values.end() && found->first == character ? found->second : 0;
-}
-
-// Calls visit(value) for each term of text, in order: each byte, or each
-// UTF-8 character (an invalid byte being a term of its own, worth 0).
+// Calls visit(value) for each term of text, in order: each byte, or what each
+// UTF-8 character is worth (see CharacterLookup.h; an invalid byte is a term of
+// its own, worth 0). An ASCII character, and one the cypher's table holds, is
+// one lookup; any other is looked up in the Unicode data on the way.
 template <typename Visit>
 void forEachTerm(const Cypher& cypher, std::string_view text, Visit visit) {
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
@@ -61,11 +54,21 @@ void forEachTerm(const Cypher& cypher, std::string_view text, Visit visit) {
     }
     return;
   }
+  CharacterTerms terms;
   for (size_t i = 0; i < text.size();) {
     char32_t character;
     bool valid;
     i += decodeUtf8(bytes + i, text.size() - i, character, valid);
-    visit(valid ? characterValue(cypher, character) : 0);
+    if (!valid) {
+      visit(0);
+    } else if (character < 0x80) {
+      visit(cypher.byteValues[character]);
+    } else if (const int32_t* value = tabledValue(cypher, character)) {
+      visit(*value);
+    } else {
+      lookUpCharacter(cypher, character, terms);
+      for (uint8_t t = 0; t < terms.count; ++t) visit(terms.values[t]);
+    }
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <climits>
 #include <cstdint>
 #include <string>
@@ -46,10 +47,14 @@ struct Cypher {
   MatchCondition condition = MatchCondition::always;
   Walk walk = Walk::bytes;
   ByteValues byteValues{};  // bytes; for characters, the ASCII ones
-  std::vector<std::pair<char32_t, int32_t>> characterValues;  // characters past ASCII, sorted
+  // Characters walked (see cyphers/CharacterLookup.h): the ASCII characters that have a value,
+  // their own or their case fold's, which byteValues then holds; past ASCII, the listed
+  // characters and the case variants that fold to one of them, with their values, sorted.
+  std::bitset<128> knownAscii;
+  std::vector<std::pair<char32_t, int32_t>> characterValues;
 
   // A cypher read from a user's file: characters walked, shown in cyan, its
-  // label made from its default tag.
+  // label made from its default tag, its lookup tables made from its values.
   static Cypher own(const OwnCypherDefinition& definition);
 
   bool acceptsTag(std::string_view tag) const;

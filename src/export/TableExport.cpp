@@ -14,18 +14,22 @@ constexpr size_t kChunk = 1 << 16;
 
 class RowWriter {
  public:
-  RowWriter(TableFormat format, const CypherSet& cyphers, FILE* out)
+  RowWriter(TableFormat format, const CypherSet& cyphers, const std::vector<size_t>& columns,
+            FILE* out)
       : format(format),
         separator(format == TableFormat::csv ? ',' : '\t'),
         rowEnd(format == TableFormat::csv ? "\r\n" : "\n"),
         cyphers(cyphers),
-        out(out) {}
+        columns(columns),
+        out(out) {
+    for (size_t c : columns) anySpellCypher |= c < kSpellCyphers;
+  }
 
   void header() {
     field("spell");
-    for (const Cypher& cypher : cyphers.all()) {
+    for (size_t c : columns) {
       buffer += separator;
-      field(cypher.defaultTag);
+      field(cyphers.all()[c].defaultTag);
     }
     buffer += rowEnd;
   }
@@ -33,13 +37,15 @@ class RowWriter {
   // One row: the spell cyphers' totals come from one pass of table rows, the
   // others from their own walk.
   void row(std::string_view spell) {
-    const SpellTotals totals = totalsFromRows(
-        sumRows(byteRows(), reinterpret_cast<const unsigned char*>(spell.data()), spell.size()));
+    SpellTotals totals;
+    if (anySpellCypher) {
+      totals = totalsFromRows(
+          sumRows(byteRows(), reinterpret_cast<const unsigned char*>(spell.data()), spell.size()));
+    }
     field(spell);
-    const std::vector<Cypher>& all = cyphers.all();
-    for (size_t c = 0; c < all.size(); ++c) {
+    for (size_t c : columns) {
       buffer += separator;
-      number(c < kSpellCyphers ? totals.totals[c] : totalOf(all[c], spell));
+      number(c < kSpellCyphers ? totals.totals[c] : totalOf(cyphers.all()[c], spell));
     }
     buffer += rowEnd;
     if (buffer.size() >= kChunk) flush();
@@ -78,14 +84,17 @@ class RowWriter {
   char separator;
   const char* rowEnd;
   const CypherSet& cyphers;
+  const std::vector<size_t>& columns;
+  bool anySpellCypher = false;
   FILE* out;
   std::string buffer;
 };
 
 }  // namespace
 
-bool exportTable(int input, TableFormat format, const CypherSet& cyphers, FILE* out) {
-  RowWriter writer(format, cyphers, out);
+bool exportTable(int input, TableFormat format, const CypherSet& cyphers,
+                 const std::vector<size_t>& columns, FILE* out) {
+  RowWriter writer(format, cyphers, columns, out);
   writer.header();
   // Rows go out in large pieces, so an input that cannot be read at all
   // (a folder) leaves no header behind.

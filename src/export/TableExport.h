@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+#include <vector>
 
 class CypherSet;
 
@@ -10,7 +12,9 @@ enum class TableFormat {
 };
 
 // Streams one row of totals per line of the input (read with the word list's
-// rules, a byte-order mark at its start dropped) to out: a header of "spell" and every cypher's
-// default tag, then the spell and its total in each cypher. Memory stays the same whatever the
-// input's size. False when the input cannot be read or out cannot be written.
-bool exportTable(int input, TableFormat format, const CypherSet& cyphers, FILE* out);
+// rules, a byte-order mark at its start dropped) to out: a header of "spell" and each column's
+// default tag, then the spell and its total in each column. A column is a cypher, by its place in
+// cyphers.all(). Memory stays the same whatever the input's size. False when
+// the input cannot be read or out cannot be written.
+bool exportTable(int input, TableFormat format, const CypherSet& cyphers,
+                 const std::vector<size_t>& columns, FILE* out);

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "cyphers/CypherSet.h"
 #include "export/TableExport.h"
@@ -11,18 +12,47 @@
 
 namespace {
 
+// The comma-separated parts of tags ("ord,,heb" has an empty one).
+std::vector<std::string_view> splitTags(std::string_view tags) {
+  std::vector<std::string_view> parts;
+  for (size_t start = 0;;) {
+    const size_t comma = tags.find(',', start);
+    parts.push_back(tags.substr(start, comma == std::string_view::npos ? comma : comma - start));
+    if (comma == std::string_view::npos) return parts;
+    start = comma + 1;
+  }
+}
+
 // The table goes to standard output as data: errors go to standard error, so
-// that a script reading the table never takes one for a row.
+// that a script reading the table never takes one for a row. With TAGS, the
+// columns are the cyphers they name, in their order; the user's cypher files
+// are read only when a tag is none of the built-in ones.
 int exportTo(const Invocation& run, TableFormat format) {
   CypherSet cyphers;
+  const bool picked = run.args.size() > 2;
+  const std::vector<std::string_view> tags =
+      picked ? splitTags(run.args[2]) : std::vector<std::string_view>();
+  bool needsOwn = !picked;
+  for (std::string_view tag : tags) needsOwn |= cyphers.findByTag(tag) == nullptr;
   std::string error;
-  if (!cyphers.readOwn(run.tree.cyphers, error)) {
+  if (needsOwn && !cyphers.readOwn(run.tree.cyphers, error)) {
     fprintf(stderr, "%s\n", error.c_str());
     return kFailure;
   }
+  std::vector<size_t> columns;
+  for (std::string_view tag : tags) {
+    const Cypher* cypher = cyphers.findByTag(tag);
+    if (cypher == nullptr) {
+      fprintf(stderr, "ERROR: unknown cypher tag (%.*s)\n", static_cast<int>(tag.size()),
+              tag.data());
+      return kFailure;
+    }
+    columns.push_back(cyphers.indexOf(*cypher));
+  }
+  for (size_t c = 0; !picked && c < cyphers.all().size(); ++c) columns.push_back(c);
   const std::string path(run.operand());
   const int input = path == "-" ? STDIN_FILENO : open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  const bool exported = input >= 0 && exportTable(input, format, cyphers, stdout);
+  const bool exported = input >= 0 && exportTable(input, format, cyphers, columns, stdout);
   if (input > STDIN_FILENO) close(input);
   if (!exported) {
     fflush(stdout);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "archive/Archive.h"
+#include "cyphers/CharacterLookup.h"
 #include "cyphers/CypherSet.h"
 #include "io/Console.h"
 #include "io/Fd.h"
@@ -60,6 +61,13 @@ int querySingleCypher(const Invocation& run) {
   const int32_t total = totalOf(*cypher, spell);
   appendTotal(out, *cypher, spell, total, LineForm::longLine, run.console.palette());
   out += '\n';
+  // An own cypher tells which letters of the spell it has no value for.
+  const std::string unknown =
+      cypher->walk == Walk::characters ? unknownLetters(*cypher, spell) : std::string();
+  if (!unknown.empty()) {
+    run.console.palette().paint(out, Colour::yellow, "  not in " + cypher->name + ": " + unknown);
+    out += '\n';
+  }
   run.console.write(out);
   if (details) {
     run.console.write("\n");
