@@ -10,6 +10,7 @@
 #include "export/TableExport.h"
 #include "io/Fd.h"
 #include "io/ResultFile.h"
+#include "text/Digits.h"
 
 namespace {
 
@@ -53,6 +54,16 @@ TEST(Console, FormatsIntoText) {
   const std::string long300(300, 'x');
   EXPECT_EQ(consoleText([&](Console& c) { c.format("<%s|%d>", long300.c_str(), 7); }),
             "<" + long300 + "|7>");
+}
+
+// Each number of a table row is written after its separator, at every length.
+TEST(Digits, WriteEveryLength) {
+  const Digits digits(',');
+  for (uint32_t n : {0u, 7u, 9u, 10u, 99u, 100u, 999u, 1000u, 1001u, 1010u, 10000u, 99999u, 100000u,
+                     999999u, 1000000u, 123456789u, 4294967295u}) {
+    char at[32];
+    EXPECT_EQ(std::string(at, digits.put(at, n)), "," + std::to_string(n));
+  }
 }
 
 TEST(Fd, ReadsToTheEndWithinALimit) {

@@ -1,16 +1,38 @@
 #include "export/TableExport.h"
 
-#include <charconv>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 #include "cyphers/CypherSet.h"
+#include "text/Digits.h"
+#include "text/TextBuffer.h"
 #include "wordlist/ByteRows.h"
 #include "wordlist/LineReader.h"
 
 namespace {
 
-constexpr size_t kChunk = 1 << 16;
+constexpr size_t kChunk = size_t{1} << 18;
+
+// One row per byte value with the byte's value in each built-in cypher, so
+// that one pass over a spell gives every built-in column.
+const ByteRows& builtInRows() {
+  static const ByteRows table = [] {
+    ByteRows built{};
+    const std::vector<Cypher>& cyphers = builtInCyphers();
+    static_assert(kBuiltInCyphers <= kRowLanes);
+    for (int byte = 0; byte < 256; ++byte) {
+      for (size_t m = 0; m < kBuiltInCyphers; ++m) {
+        const int32_t value = cyphers[m].byteValues[byte];
+        // A byte that takes no part adds nothing to the total.
+        built.rows[byte][m / 4][m % 4] = value == kSkipped ? 0 : static_cast<uint32_t>(value);
+      }
+    }
+    built.finish();
+    return built;
+  }();
+  return table;
+}
 
 class RowWriter {
  public:
@@ -21,73 +43,90 @@ class RowWriter {
         rowEnd(format == TableFormat::csv ? "\r\n" : "\n"),
         cyphers(cyphers),
         columns(columns),
+        rows(builtInRows()),
+        digits(separator),
         out(out) {
-    for (size_t c : columns) anySpellCypher |= c < kSpellCyphers;
+    for (size_t c : columns) allBuiltIn &= c < kBuiltInCyphers;
+    if (allBuiltIn) laneOf.assign(columns.begin(), columns.end());
+    inLaneOrder = columns.size() == kBuiltInCyphers;
+    for (size_t c = 0; inLaneOrder && c < columns.size(); ++c) inLaneOrder = columns[c] == c;
   }
 
   void header() {
-    field("spell");
+    char* at = buffer.room(16);
+    buffer.end(field(at, "spell"));
     for (size_t c : columns) {
-      buffer += separator;
-      field(cyphers.all()[c].defaultTag);
+      const std::string& tag = cyphers.all()[c].defaultTag;
+      at = buffer.room(2 * tag.size() + 3);
+      *at++ = separator;
+      buffer.end(field(at, tag));
     }
-    buffer += rowEnd;
+    buffer.append(rowEnd);
   }
 
-  // One row: the spell cyphers' totals come from one pass of table rows, the
-  // others from their own walk.
+  // One row: the built-in cyphers' totals come from one pass of table rows,
+  // the user's own from their walk.
   void row(std::string_view spell) {
-    SpellTotals totals;
-    if (anySpellCypher) {
-      totals = totalsFromRows(
-          sumRows(byteRows(), reinterpret_cast<const unsigned char*>(spell.data()), spell.size()));
+    const RowSum sum =
+        sumRows(rows, reinterpret_cast<const unsigned char*>(spell.data()), spell.size());
+    uint32_t lanes[kRowLanes];
+    memcpy(lanes, &sum, sizeof lanes);
+    char* at = buffer.room(2 * spell.size() + 4 + 17 * columns.size() + 8);
+    at = field(at, spell);
+    if (inLaneOrder) {
+      for (size_t lane = 0; lane < kBuiltInCyphers; ++lane) at = digits.put(at, lanes[lane]);
+    } else if (allBuiltIn) {
+      for (uint8_t lane : laneOf) at = digits.put(at, lanes[lane]);
+    } else {
+      for (size_t c : columns) {
+        at = digits.put(at, c < kBuiltInCyphers
+                                ? lanes[c]
+                                : static_cast<uint32_t>(totalOf(cyphers.all()[c], spell)));
+      }
     }
-    field(spell);
-    for (size_t c : columns) {
-      buffer += separator;
-      number(c < kSpellCyphers ? totals.totals[c] : totalOf(cyphers.all()[c], spell));
-    }
-    buffer += rowEnd;
+    buffer.end(TextBuffer::put(at, rowEnd));
     if (buffer.size() >= kChunk) flush();
   }
 
   bool flush() {
-    const bool written = fwrite(buffer.data(), 1, buffer.size(), out) == buffer.size();
+    const std::string_view bytes = buffer.view();
+    const bool written = fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
     buffer.clear();
     return written;
   }
 
  private:
-  void field(std::string_view text) {
+  // Writes a text field at at, which has room for twice its length and two.
+  char* field(char* at, std::string_view text) const {
     if (format == TableFormat::tsv) {
       // A TAB or a CR would break the row for a reader of TSV.
-      for (char c : text) buffer += c == '\t' || c == '\r' ? ' ' : c;
-    } else if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-      buffer += text;
-    } else {
-      buffer += '"';
-      for (char c : text) {
-        if (c == '"') buffer += '"';
-        buffer += c;
-      }
-      buffer += '"';
+      for (char c : text) *at++ = c == '\t' || c == '\r' ? ' ' : c;
+      return at;
     }
-  }
-
-  void number(int32_t total) {
-    char digits[16];
-    buffer.append(digits,
-                  std::to_chars(digits, digits + sizeof digits, static_cast<uint32_t>(total)).ptr);
+    bool plain = true;
+    for (char c : text) plain &= c != ',' && c != '"' && c != '\r' && c != '\n';
+    if (plain) return TextBuffer::put(at, text);
+    *at++ = '"';
+    for (char c : text) {
+      if (c == '"') *at++ = '"';
+      *at++ = c;
+    }
+    *at++ = '"';
+    return at;
   }
 
   TableFormat format;
   char separator;
-  const char* rowEnd;
+  std::string_view rowEnd;
   const CypherSet& cyphers;
   const std::vector<size_t>& columns;
-  bool anySpellCypher = false;
+  const ByteRows& rows;
+  const Digits digits;
+  bool allBuiltIn = true;
+  bool inLaneOrder = false;     // the built-in cyphers, each once, in their order
+  std::vector<uint8_t> laneOf;  // when every column is built in: its lane
   FILE* out;
-  std::string buffer;
+  TextBuffer buffer;
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "wordlist/SpellTotals.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "cyphers/Cypher.h"
@@ -24,9 +25,23 @@ const ByteRows& byteRows() {
       row[kCapitalLane] = isUpper(c);
       for (size_t l = 0; l < kRowLanes; ++l) built.rows[byte][l / 4][l % 4] = row[l];
     }
+    built.finish();
     return built;
   }();
   return table;
+}
+
+void ByteRows::finish() {
+  uint32_t largest = 1;
+  for (int byte = 0; byte < 256; ++byte) {
+    for (size_t lane = 0; lane < kRowLanes; ++lane) {
+      const uint32_t value = rows[byte][lane / 4][lane % 4];
+      largest = std::max(largest, value);
+      shortRows[byte][lane / 8][lane % 8] = static_cast<uint16_t>(value);
+    }
+  }
+  // A row with a lane past 16 bits has no short form: its texts take the rows.
+  shortText = largest > UINT16_MAX ? 0 : UINT16_MAX / largest;
 }
 
 SpellTotals totalsFromRows(const RowSum& sum) {

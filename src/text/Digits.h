@@ -1,0 +1,52 @@
+#pragma once
+
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+// Decimal numbers written straight into an output buffer, each after a
+// separator, the way a table of many numbers needs them. A number below a
+// thousand is one copy of eight bytes from a table small enough to stay in
+// the first-level cache; one below a million two copies.
+class Digits {
+ public:
+  explicit Digits(char separator) : plain(kTableSize), padded(kTableSize) {
+    for (uint32_t n = 0; n < kTableSize; ++n) {
+      char bytes[8] = {separator};
+      std::to_chars(bytes + 1, bytes + 7, n);
+      memcpy(&plain[n], bytes, sizeof bytes);
+      const char three[4] = {static_cast<char>('0' + n / 100), static_cast<char>('0' + n / 10 % 10),
+                             static_cast<char>('0' + n % 10)};
+      memcpy(&padded[n], three, sizeof three);
+    }
+  }
+
+  // Writes the separator and n at at, which has room for 16 bytes; gives the
+  // place after them.
+  char* put(char* at, uint32_t n) const {
+    if (n < kTableSize) {
+      // The length from the number, not from the table: the next number's
+      // place then need not wait for this one's load.
+      copy(at, plain[n]);
+      return at + 2 + (n > 9) + (n > 99);
+    }
+    if (n < kTableSize * kTableSize) {
+      const uint32_t high = n / kTableSize;
+      copy(at, plain[high]);
+      at += 2 + (high > 9) + (high > 99);
+      memcpy(at, &padded[n - high * kTableSize], 4);
+      return at + 3;
+    }
+    *at = static_cast<char>(plain[0] & 0xFF);
+    return std::to_chars(at + 1, at + 16, n).ptr;
+  }
+
+ private:
+  static constexpr uint32_t kTableSize = 1000;
+
+  static void copy(char* at, uint64_t entry) { memcpy(at, &entry, sizeof entry); }
+
+  std::vector<uint64_t> plain;   // the separator and the digits
+  std::vector<uint32_t> padded;  // three digits, with leading zeros
+};
