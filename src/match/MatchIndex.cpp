@@ -1,0 +1,108 @@
+#include "match/MatchIndex.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "cyphers/BuiltIns.h"
+#include "wordlist/Dictionary.h"
+
+static_assert(kSpellCyphers <= 20, "two tables of ten agreement bits hold the weights");
+
+MatchIndex::MatchIndex(const Dictionary& dictionary) : dictionary(dictionary) {
+  std::vector<uint32_t> order(dictionary.size());
+  for (size_t m = 0; m < kSpellCyphers; ++m) {
+    const int32_t* column = dictionary.column(static_cast<Method>(m));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [column](uint32_t a, uint32_t b) { return column[a] < column[b]; });
+    Postings& list = postings[m];
+    list.entries = order;
+    for (size_t i = 0; i < order.size(); ++i) {
+      if (i > 0 && column[order[i]] == column[order[i - 1]]) continue;
+      list.values.push_back(column[order[i]]);
+      list.starts.push_back(static_cast<uint32_t>(i));
+    }
+    list.starts.push_back(static_cast<uint32_t>(order.size()));
+  }
+  for (uint32_t bits = 0; bits < 1024; ++bits) {
+    lowWeights[bits] = highWeights[bits] = 0;
+    for (size_t m = 0; m < 10; ++m) {
+      if ((bits >> m & 1) == 0) continue;
+      lowWeights[bits] += builtIn(static_cast<Method>(m)).weight;
+      if (m + 10 < kSpellCyphers) highWeights[bits] += builtIn(static_cast<Method>(m + 10)).weight;
+    }
+  }
+}
+
+void MatchIndex::post(size_t m, int32_t value, Agreement bits, Scratch& scratch) const {
+  const Postings& list = postings[m];
+  const auto found = std::lower_bound(list.values.begin(), list.values.end(), value);
+  if (found == list.values.end() || *found != value) return;
+  const size_t at = static_cast<size_t>(found - list.values.begin());
+  const uint32_t* entry = list.entries.data() + list.starts[at];
+  const uint32_t* end = list.entries.data() + list.starts[at + 1];
+  Agreement* agreement = scratch.agreement.data();
+  uint64_t* touched = scratch.touched.data();
+  for (; entry != end; ++entry) {
+    agreement[*entry] |= bits;
+    touched[*entry >> 6] |= uint64_t{1} << (*entry & 63);
+  }
+}
+
+void MatchIndex::score(const SpellTotals& phrase, MatchGroups& groups, Scratch& scratch) const {
+  groups.clear();
+  scratch.agreement.resize(dictionary.size());
+  scratch.touched.resize((dictionary.size() + 63) / 64);
+  // Which agreements count towards the score, by the entry's letter facts:
+  // a cypher in which the phrase's total is not 0 and, for some cyphers,
+  // both hold the letters that make it count (as MatchPlan has it).
+  Agreement counted[16];
+  for (uint8_t facts = 0; facts < 16; ++facts) {
+    counted[facts] = 0;
+    for (size_t m = 0; m < kSpellCyphers; ++m) {
+      const Method method = static_cast<Method>(m);
+      if (phrase[method] == 0) continue;
+      bool counts = true;
+      switch (builtIn(method).condition) {
+        case MatchCondition::always:
+          break;
+        case MatchCondition::kvLetters:
+          counts = phrase.holds(kHoldsKV) && (facts & kKVCounts) != 0;
+          break;
+        case MatchCondition::sLetters:
+          counts = phrase.holds(kHoldsS) && (facts & kHoldsS) != 0;
+          break;
+        case MatchCondition::capitals:
+          counts = phrase.holds(kHoldsCapital) && (facts & kHoldsCapital) != 0;
+          break;
+      }
+      if (counts) counted[facts] |= Agreement{1} << m;
+    }
+  }
+  for (size_t m = 0; m < kSpellCyphers; ++m) {
+    post(m, phrase.totals[m], Agreement{1} << m, scratch);
+  }
+  post(index(Method::reverse), phrase[Method::ordinal], kReverseIsOrdinal, scratch);
+  post(index(Method::reverseReduced), phrase[Method::reduced], kReverseReducedIsReduced, scratch);
+
+  // The touched entries in dictionary order; each is cleared on the way.
+  const uint8_t* flags = dictionary.flagColumn();
+  const bool primesCount = phrase[Method::primes] != 0;  // a zero total never agrees
+  const Agreement primeBit = Agreement{1} << index(Method::primes);
+  for (size_t word = 0; word < scratch.touched.size(); ++word) {
+    uint64_t bits = scratch.touched[word];
+    scratch.touched[word] = 0;
+    for (; bits != 0; bits &= bits - 1) {
+      const uint32_t entry = static_cast<uint32_t>(word * 64 + __builtin_ctzll(bits));
+      const Agreement agreement = scratch.agreement[entry];
+      scratch.agreement[entry] = 0;
+      const Agreement counts = agreement & counted[flags[entry] & 15];
+      const int32_t score = lowWeights[counts & 1023] + highWeights[counts >> 10 & 1023];
+      const bool prime = primesCount && (agreement & primeBit) != 0;
+      if (score < 2 && !prime) continue;
+      const Listed listed{entry, agreement | Agreement{flags[entry]} << kSpellFlagsShift};
+      if (score >= 2) groups.byScore.at(static_cast<size_t>(score)).push_back(listed);
+      if (prime) groups.prime.push_back(listed);
+    }
+  }
+}
