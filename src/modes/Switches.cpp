@@ -7,14 +7,26 @@ bool Switch::matches(std::string_view argument) const {
   return false;
 }
 
+bool Switch::takes(size_t operands) const {
+  if (operand.empty()) return operands == 0;
+  if (operand.front() == '[') return operands <= 1;
+  return operands >= 1;
+}
+
 const std::vector<Switch>& switches() {
   using O = Origin;
   static const std::vector<Switch> table = {
       {{"--help"}, "", "this text", showHelp, O::original},
       {{"--line"}, "WORD", "the report of WORD in short form", analyseLine, O::original},
-      {{"--find"}, "SEARCH-TERMS", "the word list's entries with those values", findInWordList,
+      {{"--find"},
+       "SEARCH-TERMS",
+       "the word list's entries with those values",
+       findInWordList,
        O::original},
-      {{"--find-spells"}, "SEARCH-TERMS", "the same, in the user spellbook", findInSpellbook,
+      {{"--find-spells"},
+       "SEARCH-TERMS",
+       "the same, in the user spellbook",
+       findInSpellbook,
        O::original},
       {{"--spellbook", "--spells"},
        "WORD",
@@ -26,7 +38,10 @@ const std::vector<Switch>& switches() {
        "the report, then the match against the word list and the spellbook",
        compareWithAllSpells,
        O::original},
-      {{"--match"}, "WORD", "the prioritized match against the word list", matchAsText,
+      {{"--match"},
+       "WORD",
+       "the prioritized match against the word list",
+       matchAsText,
        O::original},
       {{"--html"}, "", "an HTML page for every word-list entry", writePageSet, O::original},
       {{"--html"}, "WORD", "the match as an HTML page", matchAsPage, O::original},
@@ -41,12 +56,23 @@ const std::vector<Switch>& switches() {
        "the word list's entries with WORD's consonantal root",
        matchConsonantalRoot,
        O::original},
-      {{"--reduction-match"}, "WORD", "the word list's entries with that digital root",
-       matchReduction, O::original},
-      {{"--table"}, "FILE", "every line's totals in every cypher, tab-separated", exportTsv,
+      {{"--reduction-match"},
+       "WORD",
+       "the word list's entries with that digital root",
+       matchReduction,
+       O::original},
+      {{"--table"},
+       "FILE",
+       "every line's totals in every cypher, tab-separated",
+       exportTsv,
        O::added},
       {{"--csv"}, "FILE", "every line's totals in every cypher, as CSV", exportCsv, O::added},
       {{"--version"}, "", "the version", showVersion, O::added},
+      {{"--serve"},
+       "[[ADDR:]PORT]",
+       "the calculator, matches and pages in a browser",
+       serveTree,
+       O::added},
   };
   return table;
 }
@@ -56,8 +82,7 @@ Mode selectMode(const std::vector<std::string_view>& args, const Switch** usage)
   if (args.empty()) return showHelp;
   const bool alone = args.size() == 1;
   for (const Switch& entry : switches()) {
-    if (!entry.matches(args[0])) continue;
-    if (entry.operand.empty() == alone) return entry.mode;
+    if (entry.matches(args[0]) && entry.takes(args.size() - 1)) return entry.mode;
   }
   // A switch of ours with the wrong number of arguments is no spell.
   for (const Switch& entry : switches()) {

@@ -11,8 +11,9 @@
 // and given without their operand they are a usage error, never a spell.
 enum class Origin { original, added };
 
-// One switch: its spellings, the operand it takes (as the help writes it,
-// empty for a switch given alone), what it does in one line, and its mode.
+// One switch: its spellings, the operand it takes (as the help writes it:
+// empty for a switch given alone, in brackets when it may be left out), what
+// it does in one line, and its mode.
 struct Switch {
   std::array<std::string_view, 4> spellings;
   std::string_view operand;
@@ -21,6 +22,10 @@ struct Switch {
   Origin origin;
 
   bool matches(std::string_view argument) const;
+  // Whether it is given rightly with that many arguments after it: none
+  // without an operand; none or one with an operand that may be left out;
+  // else one or more (the mode takes what it needs).
+  bool takes(size_t operands) const;
 };
 
 // Every switch, once. The help, the selection of a mode, and the checks of
