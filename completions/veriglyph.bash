@@ -11,7 +11,7 @@
 _veriglyph_switches='--help --version --line --find --find-spells --spells --spellbook
     --all-spells --match --html --consonant-roots --consonantal-roots --consonant-root
     --consonantal-root --consonant-roots-match --consonantal-roots-match
-    --consonant-root-match --consonantal-root-match --reduction-match --table --csv'
+    --consonant-root-match --consonantal-root-match --reduction-match --table --csv --serve'
 
 _veriglyph_builtin_tags='ord ordinal basic alphabetic
     red or reduced reduction
