@@ -29,7 +29,9 @@ int serveTree(const Invocation& run) {
   const std::string folder = ownFolder();
   // Installed, the server lies in the library folder; in the build tree, beside us.
   const std::string places[] = {folder + VERIGLYPH_SERVE_FROM_BINDIR, folder + "veriglyph-serve"};
-  std::vector<std::string> args(run.args.begin() + 1, run.args.end());
+  // The server serves the tree this run would use: its root, then the address.
+  std::vector<std::string> args{run.tree.root};
+  args.insert(args.end(), run.args.begin() + 1, run.args.end());
   int error = ENOENT;
   for (const std::string& place : places) {
     if (folder.empty() || access(place.c_str(), X_OK) != 0) continue;

@@ -1,7 +1,7 @@
-// veriglyph-serve [[ADDR:]PORT]: the web server that veriglyph --serve starts
-// in its place. It reads the tree of the folder it runs in once (the word
-// list and the own cyphers; the spellbook again whenever it changes) and
-// serves until SIGINT or SIGTERM.
+// veriglyph-serve ROOT [[ADDR:]PORT]: the web server that veriglyph --serve
+// starts in its place, for the tree below ROOT ("" for the folder it runs
+// in). It reads the word list and the own cyphers once, the spellbook again
+// whenever it changes, and serves until SIGINT or SIGTERM.
 #include <pthread.h>
 #include <signal.h>
 
@@ -32,16 +32,16 @@ bool wantsColour() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 2) {
+  if (argc < 2 || argc > 3) {
     fprintf(stderr, "usage: veriglyph --serve [[ADDR:]PORT]\n");
     return 2;
   }
   ListenAddress address;
-  if (!parseListenAddress(argc == 2 ? argv[1] : "", address)) {
+  if (!parseListenAddress(argc == 3 ? argv[2] : "", address)) {
     fprintf(stderr,
             "veriglyph: --serve: \"%s\" is no [[ADDR:]PORT] (a numeric address, and a port from "
             "0 to 65535)\n",
-            argv[1]);
+            argv[2]);
     return 2;
   }
   // A client gone before its answer is written must not end the server.
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
   Console console(stdout, Palette(wantsColour()));
-  const Tree tree = Tree::below("");
+  const Tree tree = Tree::below(argv[1]);
   CypherSet cyphers;
   std::string error;
   if (!cyphers.readOwn(tree.cyphers, error)) {
