@@ -4,6 +4,7 @@
 #include "cyphers/CypherFile.h"
 #include "cyphers/CypherSet.h"
 #include "serve/Address.h"
+#include "serve/Api.h"
 #include "serve/Handler.h"
 #include "serve/ServeState.h"
 #include "serve/Url.h"
@@ -186,6 +187,10 @@ TEST(Serve, StoringASpell) {
 }
 
 TEST(Serve, TargetsAndAddresses) {
+  // JSON strings: quotes, backslashes and control characters escaped, a byte
+  // that is not UTF-8 as U+FFFD.
+  EXPECT_EQ(errorJson("a\"b\\c\n\t\x01\xff\xc3\xa9"),
+            "{\"error\":\"a\\\"b\\\\c\\n\\t\\u0001\xef\xbf\xbd\xc3\xa9\"}\n");
   std::string out;
   EXPECT_TRUE(percentDecode("a%20b+c%2B%e2%82%ac", out, true));
   EXPECT_EQ(out, "a b c+\xe2\x82\xac");

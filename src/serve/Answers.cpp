@@ -3,28 +3,31 @@
 #include "cyphers/CypherSet.h"
 #include "match/Scoring.h"
 #include "serve/ServeState.h"
+#include "serve/Workspace.h"
 #include "text/Ascii.h"
 #include "text/Text.h"
 #include "wordlist/Dictionary.h"
 
-namespace {
-
-// A tag of the cypher the value search reads back as it: letters only, since
-// the search drops every other character of a term.
-std::string searchTagOf(const CypherSet& cyphers, const Cypher& cypher) {
-  for (const std::string& tag : cypher.tags) {
-    SearchTerm term;
-    term.cypherTag = tag;
-    bool letters = !tag.empty();
-    for (const char c : tag) letters = letters && isLetter(static_cast<unsigned char>(c));
-    if (letters && recogniseSearchTerm(term, cyphers) && term.cypher == &cypher) return tag;
+std::vector<std::string> searchTagsOf(const CypherSet& cyphers) {
+  std::vector<std::string> tags;
+  for (const Cypher& cypher : cyphers.all()) {
+    tags.emplace_back();
+    for (const std::string& tag : cypher.tags) {
+      SearchTerm term;
+      term.cypherTag = tag;
+      bool letters = !tag.empty();
+      for (const char c : tag) letters = letters && isLetter(static_cast<unsigned char>(c));
+      if (letters && recogniseSearchTerm(term, cyphers) && term.cypher == &cypher) {
+        tags.back() = tag;
+        break;
+      }
+    }
   }
-  return {};
+  return tags;
 }
 
-}  // namespace
-
-std::vector<CypherTotal> totalsIn(const CypherSet& cyphers, std::string_view spell) {
+std::vector<CypherTotal> totalsIn(const ServeState& state, std::string_view spell) {
+  const CypherSet& cyphers = state.cyphers();
   std::vector<CypherTotal> totals;
   totals.reserve(cyphers.all().size());
   const bool capitals = hasCapitals(spell);
@@ -33,7 +36,7 @@ std::vector<CypherTotal> totalsIn(const CypherSet& cyphers, std::string_view spe
     totals.push_back({&cypher, cyphers.isBuiltIn(cypher), total, reductionValue(total),
                       breakdownOf(cypher, spell),
                       cypher.condition != MatchCondition::capitals || capitals,
-                      searchTagOf(cyphers, cypher)});
+                      state.searchTag(cyphers.indexOf(cypher))});
   }
   return totals;
 }
@@ -60,13 +63,13 @@ std::string_view nameOf(Against against) {
 }
 
 MatchAnswer matchOf(const ServeState& state, std::string_view spell, Against against) {
-  thread_local MatchGroups groups;
-  thread_local MatchIndex::Scratch scratch;
+  const WorkspaceLoan work;
+  MatchGroups& groups = work->groups;
   MatchAnswer answer;
   const SpellTotals totals = totalsOf(spell);
   const Dictionary* dictionary = &state.words();
   if (against == Against::words) {
-    state.index().score(totals, groups, scratch);
+    state.index().score(totals, groups, work->scratch);
   } else {
     answer.spellbook = state.spellbookNow();
     dictionary =

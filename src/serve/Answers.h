@@ -24,10 +24,14 @@ struct CypherTotal {
   int root;       // its digital root
   std::string breakdown;
   bool counts;            // false in a cypher that needs capitals, for a spell without any
-  std::string searchTag;  // a tag the value search takes for it; empty when it cannot
+  std::string_view searchTag;  // a tag the value search takes for it; empty when it cannot
 };
 // Every cypher's total, built-in ones first, in their order.
-std::vector<CypherTotal> totalsIn(const CypherSet& cyphers, std::string_view spell);
+std::vector<CypherTotal> totalsIn(const ServeState& state, std::string_view spell);
+// For each cypher of the set, a tag the value search reads back as it
+// (letters only, since the search drops every other character of a term);
+// empty for a cypher it cannot search.
+std::vector<std::string> searchTagsOf(const CypherSet& cyphers);
 
 // What a match runs against: the word list (--match), the spellbook
 // (--spells) or both (--all-spells).

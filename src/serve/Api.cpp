@@ -3,16 +3,11 @@
 #include <nlohmann/json.hpp>
 
 #include "cyphers/CypherSet.h"
+#include "serve/JsonWriter.h"
 #include "serve/ServeState.h"
 #include "wordlist/Dictionary.h"
 
-using Json = nlohmann::ordered_json;
-
 namespace {
-
-std::string dump(const Json& json) {
-  return json.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
-}
 
 const char* colourName(Colour colour) {
   static const char* const kNames[] = {"none", "red",     "green", "yellow",
@@ -20,93 +15,121 @@ const char* colourName(Colour colour) {
   return kNames[static_cast<size_t>(colour)];
 }
 
-Json spellJson(const ListedSpell& spell) {
-  Json markers = Json::array();
+void writeSpell(JsonWriter& json, const ListedSpell& spell) {
+  json.object().key("spell").value(spell.text);
+  json.key("class").value(displayForm(spell.look.displayClass).name);
+  json.key("markers").array();
   for (size_t marker = 0; marker < kMarkers; ++marker) {
     if (spell.look.shows(static_cast<Marker>(marker))) {
-      markers.push_back(markerForm(static_cast<Marker>(marker)).name);
+      json.value(markerForm(static_cast<Marker>(marker)).name);
     }
   }
-  return {{"spell", spell.text},
-          {"class", displayForm(spell.look.displayClass).name},
-          {"markers", std::move(markers)},
-          {"query", spell.look.query},
-          {"emphasised", spell.emphasised}};
+  json.end().key("query").value(spell.look.query);
+  json.key("emphasised").value(spell.emphasised).end();
 }
 
 }  // namespace
 
 std::string cyphersJson(const ServeState& state) {
-  Json cyphers = Json::array();
+  std::string out;
+  JsonWriter json(out);
+  json.object().key("cyphers").array();
   for (const Cypher& cypher : state.cyphers().all()) {
-    cyphers.push_back({{"id", cypher.defaultTag},
-                       {"name", cypher.name},
-                       {"tags", cypher.tags},
-                       {"built_in", state.cyphers().isBuiltIn(cypher)}});
+    json.object().key("id").value(cypher.defaultTag).key("name").value(cypher.name);
+    json.key("tags").array();
+    for (const std::string& tag : cypher.tags) json.value(tag);
+    json.end().key("built_in").value(state.cyphers().isBuiltIn(cypher)).end();
   }
-  return dump({{"cyphers", std::move(cyphers)}});
+  json.end().end();
+  return out + '\n';
 }
 
 std::string totalsJson(const ServeState& state, std::string_view spell) {
-  Json totals = Json::array();
-  for (const CypherTotal& row : totalsIn(state.cyphers(), spell)) {
-    totals.push_back({{"id", row.cypher->defaultTag},
-                      {"name", row.cypher->name},
-                      {"colour", colourName(row.cypher->colour)},
-                      {"total", static_cast<uint32_t>(row.total)},
-                      {"root", row.root},
-                      {"breakdown", row.breakdown},
-                      {"counts", row.counts},
-                      {"search_tag", row.searchTag.empty() ? Json() : Json(row.searchTag)}});
+  std::string out;
+  out.reserve(4096);
+  JsonWriter json(out);
+  json.object().key("spell").value(spell).key("totals").array();
+  for (const CypherTotal& row : totalsIn(state, spell)) {
+    json.object().key("id").value(row.cypher->defaultTag).key("name").value(row.cypher->name);
+    json.key("colour").value(colourName(row.cypher->colour));
+    json.key("total").value(int64_t{static_cast<uint32_t>(row.total)});
+    json.key("root").value(int64_t{row.root}).key("breakdown").value(row.breakdown);
+    json.key("counts").value(row.counts).key("search_tag");
+    if (row.searchTag.empty()) {
+      json.null();
+    } else {
+      json.value(row.searchTag);
+    }
+    json.end();
   }
-  return dump({{"spell", spell}, {"totals", std::move(totals)}});
+  json.end().end();
+  return out + '\n';
 }
 
 std::string matchJson(std::string_view spell, Against against, const MatchAnswer& answer) {
-  Json groups = Json::array(), primes = Json::array();
+  std::string out;
+  JsonWriter json(out);
+  json.object().key("spell").value(spell).key("against").value(nameOf(against));
+  json.key("groups").array();
   for (const ShownGroup& group : answer.groups) {
-    Json spells = Json::array();
-    for (const ListedSpell& listed : group.spells) spells.push_back(spellJson(listed));
-    if (group.score == 0) {
-      primes = std::move(spells);
-    } else {
-      groups.push_back({{"score", group.score}, {"spells", std::move(spells)}});
-    }
+    if (group.score == 0) continue;
+    json.object().key("score").value(int64_t{group.score}).key("spells").array();
+    for (const ListedSpell& listed : group.spells) writeSpell(json, listed);
+    json.end().end();
   }
-  return dump({{"spell", spell},
-               {"against", nameOf(against)},
-               {"groups", std::move(groups)},
-               {"primes", std::move(primes)}});
+  json.end().key("primes").array();
+  for (const ShownGroup& group : answer.groups) {
+    if (group.score != 0) continue;
+    for (const ListedSpell& listed : group.spells) writeSpell(json, listed);
+  }
+  json.end().end();
+  return out + '\n';
 }
 
 std::string findJson(const ServeState& state, std::string_view terms, const FindAnswer& answer) {
-  Json termList = Json::array();
+  std::string out;
+  JsonWriter json(out);
+  json.object().key("q").value(terms).key("terms").array();
   for (const SearchTerm& term : answer.terms) {
-    termList.push_back({{"tag", term.cypherTag}, {"value", static_cast<uint32_t>(term.value)}});
+    json.object().key("tag").value(term.cypherTag);
+    json.key("value").value(int64_t{static_cast<uint32_t>(term.value)}).end();
   }
-  Json entries = Json::array();
+  json.end().key("entries").array();
   const std::vector<Cypher>& cyphers = state.cyphers().all();
   for (const uint32_t entry : answer.entries) {
     const std::string_view text = state.words().text(entry);
-    Json totals = Json::object();
+    json.object().key("spell").value(text).key("totals").object();
     for (size_t c = 0; c < cyphers.size(); ++c) {
       const int32_t total = c < kSpellCyphers ? state.words().total(entry, static_cast<Method>(c))
                                               : totalOf(cyphers[c], text);
-      totals[cyphers[c].defaultTag] = static_cast<uint32_t>(total);
+      json.key(cyphers[c].defaultTag).value(int64_t{static_cast<uint32_t>(total)});
     }
-    entries.push_back({{"spell", text}, {"totals", std::move(totals)}});
+    json.end().end();
   }
-  return dump({{"q", terms}, {"terms", std::move(termList)}, {"entries", std::move(entries)}});
+  json.end().end();
+  return out + '\n';
 }
 
 std::string archivedJson(std::string_view spell, Archived archived) {
-  return dump({{"spell", spell}, {"new", archived == Archived::added}});
+  std::string out;
+  JsonWriter(out)
+      .object()
+      .key("spell")
+      .value(spell)
+      .key("new")
+      .value(archived == Archived::added)
+      .end();
+  return out + '\n';
 }
 
-std::string errorJson(std::string_view message) { return dump({{"error", message}}); }
+std::string errorJson(std::string_view message) {
+  std::string out;
+  JsonWriter(out).object().key("error").value(message).end();
+  return out + '\n';
+}
 
 bool spellOfBody(std::string_view body, std::string& spell, std::string& error) {
-  const Json json = Json::parse(body.begin(), body.end(), nullptr, false);
+  const nlohmann::json json = nlohmann::json::parse(body.begin(), body.end(), nullptr, false);
   if (json.is_discarded()) {
     error = "the body is no JSON (expected {\"spell\": \"...\"})";
     return false;

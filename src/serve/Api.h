@@ -8,7 +8,8 @@
 
 class ServeState;
 
-// The JSON API's bodies (UTF-8; a byte that is not is sent as U+FFFD).
+// The JSON API's bodies (UTF-8; a byte that is not is sent as U+FFFD), each
+// ending in a line feed.
 
 // {"cyphers": [{"id", "name", "tags", "built_in"}, ...]}
 std::string cyphersJson(const ServeState& state);

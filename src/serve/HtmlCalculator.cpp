@@ -31,7 +31,7 @@ void appendRow(std::string& out, const CypherTotal& row) {
     out += total;
   } else {
     std::string find = "/find?q=";
-    appendUrlEncoded(find, total + row.searchTag);
+    appendUrlEncoded(find, total + std::string(row.searchTag));
     out += "<a href=\"";
     appendHtmlEscaped(out, find);
     out += "\">" + total + "</a>";
@@ -68,7 +68,7 @@ std::string calculatorPage(const ServeState& state, const std::string* spell) {
       ">Its page of the HTML set</a></p>\n<table id=\"totals\"><thead><tr><th>Cypher</th>"
       "<th>Tag</th><th>Total</th><th>Root</th><th>Breakdown</th></tr></thead>\n<tbody>\n";
   if (shown) {
-    for (const CypherTotal& row : totalsIn(state.cyphers(), *spell)) appendRow(out, row);
+    for (const CypherTotal& row : totalsIn(state, *spell)) appendRow(out, row);
   }
   out += "</tbody></table>\n";
   closePage(out);

@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "match/MatchReport.h"
+#include "serve/Answers.h"
 
 SpellbookView::SpellbookView(Dictionary spells, const Dictionary& words)
     : spellsOnly(std::move(spells)), words(words) {}
@@ -34,6 +35,7 @@ ServeState::ServeState(Dictionary words, CypherSet cyphers, std::string spellboo
       matchIndex(wordList),
       cypherSet(std::move(cyphers)),
       spellbook(std::move(spellbookPath)),
+      searchTags(searchTagsOf(cypherSet)),
       byText(wordList.size()) {
   std::iota(byText.begin(), byText.end(), 0);
   std::stable_sort(byText.begin(), byText.end(),

@@ -45,6 +45,9 @@ class ServeState {
   const MatchIndex& index() const { return matchIndex; }
   const CypherSet& cyphers() const { return cypherSet; }
   const std::string& spellbookPath() const { return spellbook; }
+  // A tag by which the value search finds the cypher of that place in the
+  // set, or nothing (see searchTagsOf).
+  std::string_view searchTag(size_t cypher) const { return searchTags[cypher]; }
   // The first entry of the word list with that text, or kNoPhraseEntry.
   uint32_t entryOf(std::string_view text) const;
   // The spellbook as it is now; read again only when the file has changed.
@@ -65,6 +68,7 @@ class ServeState {
   MatchIndex matchIndex;
   CypherSet cypherSet;
   std::string spellbook;
+  std::vector<std::string> searchTags;
   std::vector<uint32_t> byText;  // entries in text order, each text's first entry first
 
   mutable std::mutex spellbookMutex;
