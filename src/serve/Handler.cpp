@@ -10,6 +10,7 @@
 #include "serve/Html.h"
 #include "serve/ServeState.h"
 #include "serve/Url.h"
+#include "serve/Workspace.h"
 #include "text/Ascii.h"
 
 const std::vector<std::pair<std::string_view, std::string_view>> kCommonHeaders = {
@@ -80,18 +81,14 @@ bool readText(const Query& query, std::string_view name, const std::string*& tex
 
 // The page of the HTML set for spell: the bytes --html writes for it.
 HttpResponse setPage(const ServeState& state, std::string_view spell) {
-  thread_local MatchGroups groups;
-  thread_local MatchIndex::Scratch scratch;
-  thread_local TextBuffer page;
   static const Palette noColour(false);
+  const WorkspaceLoan work;
   const SpellTotals totals = totalsOf(spell);
-  state.index().score(totals, groups, scratch);
-  page.clear();
-  appendMatchPage(page, {state.words(), groups, spell, totals, ReportFormat::html, noColour,
-                         &state.listing(), state.entryOf(spell)});
-  HttpResponse response = answer(kHtml, std::string(page.view()));
-  page.release(size_t{1} << 20);  // a rare huge page is not kept
-  return response;
+  state.index().score(totals, work->groups, work->scratch);
+  work->page.clear();
+  appendMatchPage(work->page, {state.words(), work->groups, spell, totals, ReportFormat::html,
+                               noColour, &state.listing(), state.entryOf(spell)});
+  return answer(kHtml, std::string(work->page.view()));
 }
 
 // Whether a GET or HEAD of path has an answer (which may still be an error of
