@@ -34,7 +34,8 @@ MatchIndex::MatchIndex(const Dictionary& dictionary) : dictionary(dictionary) {
   }
 }
 
-void MatchIndex::post(size_t m, int32_t value, Agreement bits, Scratch& scratch) const {
+void MatchIndex::post(size_t m, int32_t value, Agreement bits, Scratch& scratch,
+                      bool touching) const {
   const Postings& list = postings[m];
   const auto found = std::lower_bound(list.values.begin(), list.values.end(), value);
   if (found == list.values.end() || *found != value) return;
@@ -43,6 +44,15 @@ void MatchIndex::post(size_t m, int32_t value, Agreement bits, Scratch& scratch)
   const uint32_t* end = list.entries.data() + list.starts[at + 1];
   Agreement* agreement = scratch.agreement.data();
   uint64_t* touched = scratch.touched.data();
+  if (!touching) {
+    // Only to the entries touched already: no other is listed.
+    for (; entry != end; ++entry) {
+      const Agreement touchedBit =
+          static_cast<Agreement>(touched[*entry >> 6] >> (*entry & 63) & 1);
+      agreement[*entry] |= bits & (0 - touchedBit);
+    }
+    return;
+  }
   for (; entry != end; ++entry) {
     agreement[*entry] |= bits;
     touched[*entry >> 6] |= uint64_t{1} << (*entry & 63);
@@ -80,29 +90,41 @@ void MatchIndex::score(const SpellTotals& phrase, MatchGroups& groups, Scratch& 
     }
   }
   for (size_t m = 0; m < kSpellCyphers; ++m) {
-    post(m, phrase.totals[m], Agreement{1} << m, scratch);
+    post(m, phrase.totals[m], Agreement{1} << m, scratch, true);
   }
-  post(index(Method::reverse), phrase[Method::ordinal], kReverseIsOrdinal, scratch);
-  post(index(Method::reverseReduced), phrase[Method::reduced], kReverseReducedIsReduced, scratch);
+  // An entry that agrees in no cypher goes into no group: the reverse totals
+  // equal to the phrase's forward ones only show on those that do.
+  post(index(Method::reverse), phrase[Method::ordinal], kReverseIsOrdinal, scratch, false);
+  post(index(Method::reverseReduced), phrase[Method::reduced], kReverseReducedIsReduced, scratch,
+       false);
 
-  // The touched entries in dictionary order; each is cleared on the way.
+  // The touched entries in dictionary order, each cleared on the way: first
+  // those that go into some group, with their score, gathered without a
+  // branch on them; then into their groups.
   const uint8_t* flags = dictionary.flagColumn();
-  const bool primesCount = phrase[Method::primes] != 0;  // a zero total never agrees
-  const Agreement primeBit = Agreement{1} << index(Method::primes);
+  const Agreement primeBit =
+      phrase[Method::primes] != 0 ? Agreement{1} << index(Method::primes) : 0;
+  Agreement* agreements = scratch.agreement.data();
+  std::vector<Candidate>& listed = scratch.listed;
+  if (listed.size() <= dictionary.size()) listed.resize(dictionary.size() + 1);
+  size_t count = 0;
   for (size_t word = 0; word < scratch.touched.size(); ++word) {
     uint64_t bits = scratch.touched[word];
     scratch.touched[word] = 0;
     for (; bits != 0; bits &= bits - 1) {
       const uint32_t entry = static_cast<uint32_t>(word * 64 + __builtin_ctzll(bits));
-      const Agreement agreement = scratch.agreement[entry];
-      scratch.agreement[entry] = 0;
+      const Agreement agreement = agreements[entry] | Agreement{flags[entry]} << kSpellFlagsShift;
+      agreements[entry] = 0;
       const Agreement counts = agreement & counted[flags[entry] & 15];
       const int32_t score = lowWeights[counts & 1023] + highWeights[counts >> 10 & 1023];
-      const bool prime = primesCount && (agreement & primeBit) != 0;
-      if (score < 2 && !prime) continue;
-      const Listed listed{entry, agreement | Agreement{flags[entry]} << kSpellFlagsShift};
-      if (score >= 2) groups.byScore.at(static_cast<size_t>(score)).push_back(listed);
-      if (prime) groups.prime.push_back(listed);
+      listed[count] = {entry, agreement, score};
+      count += (score >= 2) | ((agreement & primeBit) != 0);
     }
+  }
+  for (size_t i = 0; i < count; ++i) {
+    const Listed shown{listed[i].entry, listed[i].agreement};
+    if (listed[i].score >= 2)
+      groups.byScore.at(static_cast<size_t>(listed[i].score)).push_back(shown);
+    if ((shown.agreement & primeBit) != 0) groups.prime.push_back(shown);
   }
 }

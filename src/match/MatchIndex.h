@@ -16,11 +16,18 @@ class Dictionary;
 // exactly what scoreEntries gives.
 class MatchIndex {
  public:
+  // An entry that goes into some group, with its score.
+  struct Candidate {
+    uint32_t entry;
+    Agreement agreement;
+    int32_t score;
+  };
   // The working memory of one scoring at a time: a thread keeps its own.
   class Scratch {
     friend class MatchIndex;
     std::vector<Agreement> agreement;  // per entry; zero between scorings
     std::vector<uint64_t> touched;     // a bit per entry some posting reached
+    std::vector<Candidate> listed;     // room for every entry
   };
 
   explicit MatchIndex(const Dictionary& dictionary);
@@ -36,8 +43,9 @@ class MatchIndex {
     std::vector<uint32_t> starts;
     std::vector<uint32_t> entries;
   };
-  // Marks the entries whose total in cypher m is value with bits.
-  void post(size_t m, int32_t value, Agreement bits, Scratch& scratch) const;
+  // Marks the entries whose total in cypher m is value with bits: every one
+  // (touching), or those marked already.
+  void post(size_t m, int32_t value, Agreement bits, Scratch& scratch, bool touching) const;
 
   const Dictionary& dictionary;
   Postings postings[kSpellCyphers];
