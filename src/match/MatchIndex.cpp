@@ -59,7 +59,8 @@ void MatchIndex::post(size_t m, int32_t value, Agreement bits, Scratch& scratch,
   }
 }
 
-void MatchIndex::score(const SpellTotals& phrase, MatchGroups& groups, Scratch& scratch) const {
+void MatchIndex::score(const SpellTotals& phrase, MatchGroups& groups, Scratch& scratch,
+                       Agreements told) const {
   groups.clear();
   scratch.agreement.resize(dictionary.size());
   scratch.touched.resize((dictionary.size() + 63) / 64);
@@ -89,14 +90,20 @@ void MatchIndex::score(const SpellTotals& phrase, MatchGroups& groups, Scratch& 
       if (counts) counted[facts] |= Agreement{1} << m;
     }
   }
+  // Only the cyphers that can count for some entry touch one, when only
+  // scores are asked for; an agreement elsewhere lists no entry.
+  Agreement posted = told == Agreements::all ? ~Agreement{0} : 0;
+  for (const Agreement mask : counted) posted |= mask;
   for (size_t m = 0; m < kSpellCyphers; ++m) {
-    post(m, phrase.totals[m], Agreement{1} << m, scratch, true);
+    if ((posted >> m & 1) != 0) post(m, phrase.totals[m], Agreement{1} << m, scratch, true);
   }
   // An entry that agrees in no cypher goes into no group: the reverse totals
   // equal to the phrase's forward ones only show on those that do.
-  post(index(Method::reverse), phrase[Method::ordinal], kReverseIsOrdinal, scratch, false);
-  post(index(Method::reverseReduced), phrase[Method::reduced], kReverseReducedIsReduced, scratch,
-       false);
+  if (told == Agreements::all) {
+    post(index(Method::reverse), phrase[Method::ordinal], kReverseIsOrdinal, scratch, false);
+    post(index(Method::reverseReduced), phrase[Method::reduced], kReverseReducedIsReduced, scratch,
+         false);
+  }
 
   // The touched entries in dictionary order, each cleared on the way: first
   // those that go into some group, with their score, gathered without a

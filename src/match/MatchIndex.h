@@ -32,8 +32,14 @@ class MatchIndex {
 
   explicit MatchIndex(const Dictionary& dictionary);
 
+  // What the listed entries' agreements tell: everything scoreEntries has
+  // them tell, or only what scores (the cyphers that count towards a score,
+  // and the entry's letter facts), all that a page of the HTML set shows.
+  enum class Agreements { all, scoring };
+
   // The groups of the phrase, as scoreEntries makes them.
-  void score(const SpellTotals& phrase, MatchGroups& groups, Scratch& scratch) const;
+  void score(const SpellTotals& phrase, MatchGroups& groups, Scratch& scratch,
+             Agreements agreements = Agreements::all) const;
 
  private:
   // The entries of one cypher by total: values[i] is held by

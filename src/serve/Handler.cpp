@@ -84,7 +84,8 @@ HttpResponse setPage(const ServeState& state, std::string_view spell) {
   static const Palette noColour(false);
   const WorkspaceLoan work;
   const SpellTotals totals = totalsOf(spell);
-  state.index().score(totals, work->groups, work->scratch);
+  // The page shows no more of an agreement than the capitals.
+  state.index().score(totals, work->groups, work->scratch, MatchIndex::Agreements::scoring);
   work->page.clear();
   appendMatchPage(work->page, {state.words(), work->groups, spell, totals, ReportFormat::html,
                                noColour, &state.listing(), state.entryOf(spell)});
