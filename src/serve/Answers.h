@@ -23,7 +23,7 @@ struct CypherTotal {
   int32_t total;  // shown as an unsigned number, as on the console
   int root;       // its digital root
   std::string breakdown;
-  bool counts;            // false in a cypher that needs capitals, for a spell without any
+  bool counts;                 // false in a cypher that needs capitals, for a spell without any
   std::string_view searchTag;  // a tag the value search takes for it; empty when it cannot
 };
 // Every cypher's total, built-in ones first, in their order.

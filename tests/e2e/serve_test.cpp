@@ -179,6 +179,19 @@ TEST(Serve, StartFaults) {
                          ")...\nERROR - failed to open dictionary file.ERROR: failed to load "
                          "dictionary files for matching operation.\n");
   EXPECT_FALSE(scratch.exists("spellbook/user_entries.txt"));  // nothing archived
+  // A veriglyph without its server beside it says so.
+  const std::string alone = scratch.at("bin/veriglyph");
+  std::filesystem::create_directories(scratch.at("bin"));
+  std::filesystem::copy_file(kVeriglyphBinary, alone);
+  RunOptions copy;
+  copy.program = alone;
+  run = runVeriglyph(scratch.path(), {"--serve"}, copy);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(
+      std::regex_match(run.out, std::regex("ERROR: cannot start the server " + scratch.at("bin/") +
+                                           "\\.\\./.*/veriglyph-serve: No such file or "
+                                           "directory\n")))
+      << run.out;
 }
 
 // Stopped while clients keep asking: it ends soon, with status 0, and every
