@@ -4,14 +4,15 @@
 #
 # veriglyph --serve 127.0.0.1:0 runs in a scratch tree with the 12dicts list; its port comes from
 # its standard error line "veriglyph: serving http://ADDR:PORT/ (N words, M cyphers); Ctrl-C
-# stops". The page set is written with veriglyph --html into a second tree (about 8 GB for the
-# whole list) and served by nginx (started here with its own config, pid and log files in a
+# stops". The pages requested, every 33rd entry of the list that is a plain lower-case ASCII word
+# (2,000 at most), are written with veriglyph --html WORD (the same bytes as in the whole set) into
+# a second tree and served by nginx (started here with its own config, pid and log files in a
 # scratch folder, on a free loopback port, as the user running this). Then wrk -t2 -c16, with a
-# Lua script requesting pages in turn: every 33rd entry of the list that is a plain lower-case
-# ASCII word (2,000 at most), at /set/C/match_W.htm on both (C the first character); and
-# /api/totals?spell=Hello%20World on veriglyph alone. Reported (bench/stats.py): requests/s and
-# p99 latency, the ratio veriglyph / nginx (target >= 0.5, p99 <= 10 ms), the api's requests/s
-# (target >= 20,000) and the server's peak RSS under load, VmHWM from /proc (target <= 64 MiB).
+# Lua script requesting those pages in turn, at /set/C/match_W.htm on both (C the first
+# character); and /api/totals?spell=Hello%20World on veriglyph alone. Reported (bench/stats.py):
+# requests/s and p99 latency, the ratio veriglyph / nginx (target >= 0.5, p99 <= 10 ms), the
+# api's requests/s (target >= 20,000) and the server's peak RSS under load, VmHWM from /proc
+# (target <= 64 MiB).
 # Skipped with a note while veriglyph has no --serve.
 #
 # Usage: bench/serve.sh [--runs N] [--duration S] [--entries N] [--nginx-only] [--no-build]
@@ -55,7 +56,7 @@ if ((do_build)); then
   echo "== Building Release into $build"
   cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVERIGLYPH_TESTS=OFF \
     -DVERIGLYPH_BENCH=ON >/dev/null
-  cmake --build "$build" --target veriglyph -j2 >/dev/null
+  cmake --build "$build" --target veriglyph veriglyph-serve -j2 >/dev/null
 fi
 vg=$build/veriglyph
 [[ -x $vg ]] || die "no $vg (drop --no-build?)"
@@ -96,16 +97,17 @@ if ((!nginx_only)); then
   echo "== veriglyph: ${line#veriglyph: }"
 fi
 
-# The page set for nginx, and the pages to request.
+# The pages to request, and those pages for nginx: each written by veriglyph --html W, the bytes
+# the whole set holds for W, into a second tree (the whole set would take about 8 GB).
 tree "$work/pages"
-free=$(df -Pk "$work" | awk 'NR == 2 { print $4 }')
-[[ -n $entries ]] || ((free > 10 * 1024 * 1024)) || die "the page set needs 10 GB free in ${TMPDIR:-/tmp}"
-echo "== Writing the page set with veriglyph --html (${entries:-every} entries)"
-start=$(date +%s)
-(cd "$work/pages" && "$vg" --html </dev/null >/dev/null) || die "veriglyph --html failed"
-echo "   $(find "$work/pages/spellbook/ResultsHTML" -type f | wc -l) pages in $(($(date +%s) - start)) s"
 tr -d '\r' <"$work/pages/$list_rel" | awk 'NR % 33 == 1' | LC_ALL=C grep -x '[a-z][a-z]*' |
-  head -n 2000 | sed -E 's#^(.)(.*)$#/set/\1/match_\1\2.htm#' >"$work/paths"
+  head -n 2000 >"$work/words"
+sed -E 's#^(.)(.*)$#/set/\1/match_\1\2.htm#' "$work/words" >"$work/paths"
+echo "== Writing $(wc -l <"$work/words") pages with veriglyph --html WORD, two at a time"
+start=$(date +%s)
+(cd "$work/pages" && xargs -P 2 -n 1 -d '\n' "$vg" --html <"$work/words" >/dev/null) ||
+  die "veriglyph --html failed"
+echo "   $(find "$work/pages/spellbook/ResultsHTML" -type f -name 'match_*' | wc -l) pages in $(($(date +%s) - start)) s"
 missing=$(sed 's#^/set/#'"$work"'/pages/spellbook/ResultsHTML/#' "$work/paths" |
   while read -r f; do [[ -f $f ]] || echo "$f"; done | wc -l)
 ((missing == 0)) || die "$missing of the pages to request were not written"

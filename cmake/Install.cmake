@@ -45,21 +45,31 @@ veriglyph_gzip("${PROJECT_BINARY_DIR}/doc/veriglyph.1")
 veriglyph_gzip("${PROJECT_BINARY_DIR}/doc/veriglyph-init.1")
 
 install(TARGETS veriglyph RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# The web server that veriglyph --serve starts, where veriglyph looks for it
+# (VERIGLYPH_SERVE_DIR, set with the program).
+install(TARGETS veriglyph-serve RUNTIME DESTINATION "${VERIGLYPH_SERVE_DIR}")
 # A stripped installation (cmake --install --strip, and the package) also
 # drops the compilers' .comment and .note sections, which serve no one.
-if(IS_ABSOLUTE "${CMAKE_INSTALL_BINDIR}")
-  set(veriglyph_installed_program "${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:veriglyph>")
-else()
-  set(veriglyph_installed_program "\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:veriglyph>")
-endif()
-install(CODE "
-  if(CMAKE_INSTALL_DO_STRIP AND EXISTS \"${CMAKE_STRIP}\")
-    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
-                            \"\$ENV{DESTDIR}${veriglyph_installed_program}\" RESULT_VARIABLE failed)
-    if(failed)
-      message(FATAL_ERROR \"could not strip \$ENV{DESTDIR}${veriglyph_installed_program}\")
-    endif()
-  endif()")
+foreach(program veriglyph veriglyph-serve)
+  if(program STREQUAL "veriglyph")
+    set(folder "${CMAKE_INSTALL_BINDIR}")
+  else()
+    set(folder "${VERIGLYPH_SERVE_DIR}")
+  endif()
+  if(IS_ABSOLUTE "${folder}")
+    set(installed "${folder}/$<TARGET_FILE_NAME:${program}>")
+  else()
+    set(installed "\${CMAKE_INSTALL_PREFIX}/${folder}/$<TARGET_FILE_NAME:${program}>")
+  endif()
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP AND EXISTS \"${CMAKE_STRIP}\")
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                              \"\$ENV{DESTDIR}${installed}\" RESULT_VARIABLE failed)
+      if(failed)
+        message(FATAL_ERROR \"could not strip \$ENV{DESTDIR}${installed}\")
+      endif()
+    endif()")
+endforeach()
 # veriglyph-init, written at install time with the data folder in it.
 configure_file(cmake/InstallInit.cmake.in InstallInit.cmake @ONLY)
 install(SCRIPT "${PROJECT_BINARY_DIR}/InstallInit.cmake")

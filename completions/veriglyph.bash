@@ -12,7 +12,7 @@
 _veriglyph_switches='--help --version --line --find --find-spells --spells --spellbook
     --all-spells --match --html --consonant-roots --consonantal-roots --consonant-root
     --consonantal-root --consonant-roots-match --consonantal-roots-match
-    --consonant-root-match --consonantal-root-match --reduction-match --table --csv --scan'
+    --consonant-root-match --consonantal-root-match --reduction-match --table --csv --scan --serve'
 
 _veriglyph_builtin_tags='ord ordinal basic alphabetic
     red or reduced reduction

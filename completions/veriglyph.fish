@@ -83,6 +83,7 @@ complete -c veriglyph -n $__veriglyph_first -l reduction-match -d 'List words wi
 complete -c veriglyph -n $__veriglyph_first -l table -d 'Totals of every line of a file, tab-separated'
 complete -c veriglyph -n $__veriglyph_first -l csv -d 'Totals of every line of a file, as CSV'
 complete -c veriglyph -n $__veriglyph_first -l scan -d 'List the phrases of a file with given values'
+complete -c veriglyph -n $__veriglyph_first -l serve -d 'Serve the calculator, matches and pages to a browser'
 
 # The built-in cypher tags, each line the tags of one cypher and its name.
 set -g __veriglyph_builtin_tags \

@@ -2,6 +2,8 @@
 
 #include "TestSupport.h"
 #include "cyphers/CypherSet.h"
+#include "match/ListingTable.h"
+#include "match/MatchIndex.h"
 #include "match/MatchReport.h"
 #include "match/MatchScreen.h"
 #include "match/PageSet.h"
@@ -199,6 +201,54 @@ TEST(PageSet, TheSameForAnyNumberOfThreads) {
       EXPECT_EQ(console, firstConsole);
       EXPECT_EQ(pages, firstPages);
     }
+  }
+}
+
+// The index gives the groups that scoring every entry gives, and a page made
+// with the listing's records has the bytes of one made without, whether the
+// phrase is an entry or not.
+TEST(MatchIndex, TheGroupsAndPagesOfTheWholeScoring) {
+  Dictionary dictionary;
+  ASSERT_TRUE(dictionary.load(VERIGLYPH_SOURCE_DIR "/spellbook/DictionaryFiles/12dicts-6.0.2/"
+                                                   "International/5d+2a.txt",
+                              Dictionary::HashLines::entries));
+  for (const char* text : {"A&B#1?%", "<\xc3\xa9> \xc3\xbc", "Kiss", "vivid"}) {
+    dictionary.add(text, totalsOf(text));
+  }
+  const MatchIndex index(dictionary);
+  const ListingTable listing(dictionary);
+  MatchIndex::Scratch scratch;
+  std::vector<std::string> phrases = {
+      "",        "Hello World",         "Kiss",        "vivid", "SASS", "123",
+      "A&B#1?%", "<\xc3\xa9> \xc3\xbc", "\xce\xa9mega"};
+  for (size_t entry = 0; entry < dictionary.size(); entry += 401) {
+    phrases.emplace_back(dictionary.text(entry));
+  }
+  const auto same = [](const std::vector<Listed>& a, const std::vector<Listed>& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](auto x, auto y) {
+             return x.entry == y.entry && x.agreement == y.agreement;
+           });
+  };
+  for (const std::string& phrase : phrases) {
+    SCOPED_TRACE(phrase);
+    const SpellTotals totals = totalsOf(phrase);
+    MatchGroups whole, indexed;
+    scoreEntries(dictionary, totals, whole);
+    index.score(totals, indexed, scratch);
+    for (int score = 0; score <= kTopScore; ++score) {
+      EXPECT_TRUE(same(whole.byScore[score], indexed.byScore[score])) << score;
+    }
+    EXPECT_TRUE(same(whole.prime, indexed.prime));
+    uint32_t entry = kNoPhraseEntry;
+    for (uint32_t e = 0; e < dictionary.size() && entry == kNoPhraseEntry; ++e) {
+      if (dictionary.text(e) == phrase) entry = e;
+    }
+    TextBuffer plain, shown, fast;
+    appendMatchReport(plain, shown,
+                      {dictionary, whole, phrase, totals, ReportFormat::html, Palette(false)});
+    appendMatchPage(fast, {dictionary, indexed, phrase, totals, ReportFormat::html, Palette(false),
+                           &listing, entry});
+    EXPECT_EQ(fast.view(), plain.view());
   }
 }
 

@@ -66,12 +66,12 @@ bool appendRecord(int fd, const std::string& record) {
 
 }  // namespace
 
-bool archiveSpell(std::string_view spell, const std::string& path, Console& console) {
+Archived archiveSpell(std::string_view spell, const std::string& path, Console& console) {
   // A line break would split the spell over two lines, or leave a line that
   // never compares equal again.
   if (spell.find_first_of("\r\n") != std::string_view::npos) {
     console.line("WARNING - spell not archived in the user spellbook: it holds a line break.");
-    return false;
+    return Archived::refused;
   }
   console.write("Archiving <");
   console.write(spell);
@@ -90,7 +90,7 @@ bool archiveSpell(std::string_view spell, const std::string& path, Console& cons
         "against\n ... previous entries");
   } else if (holding.spell) {
     console.line("...already exists, no need to add it.");
-    return true;
+    return Archived::alreadyThere;
   }
 
   const UniqueFd writer(open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
@@ -98,7 +98,7 @@ bool archiveSpell(std::string_view spell, const std::string& path, Console& cons
     console.line(
         "\nERROR - failed to open spellbook/user_entries.txt in order to save your spell for "
         "future comparisons");
-    return false;
+    return Archived::failed;
   }
   if (!readable) {
     // Compare now, under the lock, with whatever another run may have stored.
@@ -106,7 +106,7 @@ bool archiveSpell(std::string_view spell, const std::string& path, Console& cons
     const UniqueFd again(open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (again.get() >= 0 && scan(again.get(), spell, holding) && holding.spell) {
       console.line("...already exists, no need to add it.");
-      return true;
+      return Archived::alreadyThere;
     }
   }
   std::string record;
@@ -115,8 +115,8 @@ bool archiveSpell(std::string_view spell, const std::string& path, Console& cons
   record += '\n';
   if (!appendRecord(writer.get(), record)) {
     console.line("\nERROR - failed to save your spell in spellbook/user_entries.txt");
-    return false;
+    return Archived::failed;
   }
   console.line("Done");
-  return true;
+  return Archived::added;
 }

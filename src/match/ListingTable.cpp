@@ -14,6 +14,12 @@ void appendLink(std::string& out, std::string_view text) {
   appendHtmlEscaped(out, text);
 }
 
+void appendFolderLink(std::string& out, std::string_view text) {
+  out += "../";
+  appendHrefEscaped(out, text.substr(0, 1));
+  out += '/';
+}
+
 namespace {
 
 std::vector<uint32_t> firstEntriesWithText(const Dictionary& dictionary) {
@@ -35,20 +41,24 @@ std::vector<uint32_t> firstEntriesWithText(const Dictionary& dictionary) {
 ListingTable::ListingTable(const Dictionary& dictionary) {
   const std::vector<uint32_t> firstWithText = firstEntriesWithText(dictionary);
   offsets.reserve(dictionary.size());
-  std::string link;
+  std::string folder, link;
   for (size_t entry = 0; entry < dictionary.size(); ++entry) {
     const std::string_view text = dictionary.text(entry);
+    folder.clear();
+    appendFolderLink(folder, text);
     link.clear();
     appendLink(link, text);
     Record record;
     record.marks = ownMarks(text, dictionary.totals(entry));
+    record.folderLength = static_cast<uint8_t>(folder.size());
     record.firstWithText = firstWithText[entry];
     record.textLength = static_cast<uint32_t>(text.size());
     record.linkLength = static_cast<uint32_t>(link.size());
-    offsets.push_back(records.size());
+    offsets.push_back(static_cast<uint32_t>(records.size() / kAlign));
     records.append(reinterpret_cast<const char*>(&record), sizeof record);
     records.append(text);
+    records.append(folder);
     records.append(link);
-    records.resize((records.size() + alignof(Record) - 1) / alignof(Record) * alignof(Record));
+    records.resize((records.size() + kAlign - 1) / kAlign * kAlign);
   }
 }

@@ -14,24 +14,18 @@ namespace {
 std::string_view firstCharacterOf(std::string_view text) { return text.substr(0, 1); }
 
 // One list line: a plain item, or an emphasised one. A page's items link to
-// the spell's own page, which lies in the folder of its first character; link
-// is the item's end (see appendLink).
+// the spell's own page, which lies in the folder of its first character: link
+// is the item's end (see appendLink), elsewhere the same with the way to that
+// folder before it, for a phrase in another.
 void appendListLine(TextBuffer& page, std::string_view text, std::string_view link,
-                    std::string_view phrase, bool emphasised, const ReportForm& form) {
-  char* at = page.room(text.size() + link.size() + 48);
+                    std::string_view elsewhere, std::string_view phrase, bool emphasised,
+                    const ReportForm& form) {
+  char* at = page.room(text.size() + elsewhere.size() + 48);
   at = TextBuffer::put(at, emphasised ? form.emphasisedItemOpen : form.itemOpen);
   if (!form.links) {
     at = TextBuffer::put(at, text);
   } else {
-    const std::string_view first = firstCharacterOf(text);
-    if (first != firstCharacterOf(phrase)) {
-      std::string folder;
-      appendHrefEscaped(folder, first);
-      at = TextBuffer::put(at, "../");
-      at = TextBuffer::put(at, folder);
-      *at++ = '/';
-    }
-    at = TextBuffer::put(at, link);
+    at = TextBuffer::put(at, firstCharacterOf(text) == firstCharacterOf(phrase) ? link : elsewhere);
   }
   page.end(TextBuffer::put(at, emphasised ? form.emphasisedItemClose : form.itemClose));
 }
@@ -56,20 +50,22 @@ void appendBanner(TextBuffer& shown, std::string_view heading, std::string_view 
   shown.end(at);
 }
 
-void appendGroup(TextBuffer& page, TextBuffer& shown, std::string_view heading,
+// shown is null when only the report file's text is wanted.
+void appendGroup(TextBuffer& page, TextBuffer* shown, std::string_view heading,
                  const std::vector<Listed>& group, const ReportInput& input) {
   if (group.empty()) return;
   const ReportForm& form = reportForm(input.format);
   page.append(form.groupOpen);
   page.append(heading);
   page.append(form.listOpen);
-  appendBanner(shown, heading, input.phrase, input.palette);
+  if (shown != nullptr) appendBanner(*shown, heading, input.phrase, input.palette);
 
   const bool phraseHasCapitals = input.phraseTotals.holds(kHoldsCapital);
   const ListingTable* listing = input.listing;
-  const uint32_t phraseText =
-      listing != nullptr ? listing->record(input.phraseEntry).firstWithText : 0;
-  std::string link;
+  const uint32_t phraseText = listing != nullptr && input.phraseEntry != kNoPhraseEntry
+                                  ? listing->record(input.phraseEntry).firstWithText
+                                  : kNoPhraseEntry;
+  std::string link, elsewhere;
   bool first = true;
   for (size_t i = 0; i < group.size(); ++i) {
     const uint32_t entry = group[i].entry;
@@ -90,31 +86,37 @@ void appendGroup(TextBuffer& page, TextBuffer& shown, std::string_view heading,
       isPhrase = text == input.phrase;
     }
     if (isPhrase) {
-      shown.append("[[SEARCHPHRASE:");
-      shown.append(input.phrase);
-      shown.append("]]\n");
+      if (shown != nullptr) {
+        shown->append("[[SEARCHPHRASE:");
+        shown->append(input.phrase);
+        shown->append("]]\n");
+      }
       continue;
     }
     if (record == nullptr && form.links) {
       link.clear();
       appendLink(link, text);
+      elsewhere.clear();
+      appendFolderLink(elsewhere, text);
+      elsewhere += link;
     }
     const bool capitalisationMismatch = phraseHasCapitals != spellHolds(agreement, kHoldsCapital);
-    appendListLine(page, text, record != nullptr ? record->link() : link, input.phrase,
+    appendListLine(page, text, record != nullptr ? record->link() : link,
+                   record != nullptr ? record->linkFromElsewhere() : elsewhere, input.phrase,
                    capitalisationMismatch, form);
-    appendListedSpell(
-        shown, text, agreement,
-        record != nullptr ? record->marks : ownMarks(text, input.dictionary.totals(entry)),
-        phraseHasCapitals, first, input.palette);
+    if (shown != nullptr) {
+      appendListedSpell(
+          *shown, text, agreement,
+          record != nullptr ? record->marks : ownMarks(text, input.dictionary.totals(entry)),
+          phraseHasCapitals, first, input.palette);
+    }
     first = false;
   }
   page.append(form.listClose);
-  shown.append('\n');
+  if (shown != nullptr) shown->append('\n');
 }
 
-}  // namespace
-
-void appendMatchReport(TextBuffer& page, TextBuffer& shown, const ReportInput& input) {
+void appendReport(TextBuffer& page, TextBuffer* shown, const ReportInput& input) {
   const ReportForm& form = reportForm(input.format);
   std::string phrase;
   if (form.escapesPhrase) {
@@ -138,4 +140,14 @@ void appendMatchReport(TextBuffer& page, TextBuffer& shown, const ReportInput& i
   heading.assign(form.headingOpen).append("All prime matches").append(form.headingClose);
   appendGroup(page, shown, heading, input.groups.prime, input);
   page.append(form.tail);
+}
+
+}  // namespace
+
+void appendMatchReport(TextBuffer& page, TextBuffer& shown, const ReportInput& input) {
+  appendReport(page, &shown, input);
+}
+
+void appendMatchPage(TextBuffer& page, const ReportInput& input) {
+  appendReport(page, nullptr, input);
 }

@@ -11,9 +11,12 @@ class Dictionary;
 class ListingTable;
 class Palette;
 
+// The phraseEntry of a phrase that is no entry of the dictionary.
+inline constexpr uint32_t kNoPhraseEntry = UINT32_MAX;
+
 // What a match report is made of. With a listing table, what the report needs
 // of each listed entry is looked up there instead of worked out; phraseEntry
-// is then the entry the phrase is.
+// is then the entry the phrase is, or kNoPhraseEntry.
 struct ReportInput {
   const Dictionary& dictionary;
   const MatchGroups& groups;
@@ -31,3 +34,5 @@ struct ReportInput {
 // one line of coloured spells on the console. The phrase itself is listed on
 // the console only.
 void appendMatchReport(TextBuffer& page, TextBuffer& shown, const ReportInput& input);
+// The report file's text alone, the same bytes.
+void appendMatchPage(TextBuffer& page, const ReportInput& input);

@@ -5,53 +5,47 @@
 
 namespace {
 
-// How a listed spell is coloured and bracketed, by the principal cyphers it
-// shares with the search phrase. Each step below may move it on.
-enum DisplayClass {
-  kPlain,
-  kStrong,            // jewish, trigonal, squares, extended or baconis
-  kStronger,          // both bacon cyphers, or extended and jewish
-  kPrime,             // primes alone
-  kPrimeAndStrong,    // primes after kStrong
-  kPrimeAndStronger,  // primes after kStronger
-  kRed,               // satanic from kPlain
-  kGreen,             // reverse or septenary from kPlain
-  kBlue,              // reduced from kPlain
-  kReducedAndStrong,  // reduced after kStrong or kStronger
+const DisplayForm kDisplayForms[kDisplayClasses] = {
+    {"", Colour::none, "", "plain", "none of the cyphers below"},
+    {"", Colour::magenta, "", "strong",
+     "agrees in Jewish, Trigonal, Squares, English-Extended or Franc Baconis"},
+    {"[", Colour::yellow, "]", "stronger",
+     "agrees in both Bacon cyphers, or in English-Extended and Jewish"},
+    {"", Colour::cyan, "", "prime", "agrees in Primes"},
+    {"[[", Colour::cyan, "]]", "prime-strong", "agrees in Primes and in a strong cypher"},
+    {"[", Colour::cyan, "]", "prime-stronger", "agrees in Primes and as a stronger one"},
+    {"", Colour::red, "", "satanic", "agrees in Satanic"},
+    {"", Colour::green, "", "reverse", "agrees in Reverse or Septenary"},
+    {"", Colour::blue, "", "reduced", "agrees in Reduced"},
+    {"(", Colour::magenta, ")", "reduced-strong", "agrees in Reduced and in a strong cypher"},
 };
 
-struct DisplayForm {
-  std::string_view open;
-  Colour colour;
-  std::string_view close;
-};
-
-const DisplayForm kDisplayForms[] = {
-    {"", Colour::none, ""},      {"", Colour::magenta, ""},  {"[", Colour::yellow, "]"},
-    {"", Colour::cyan, ""},      {"[[", Colour::cyan, "]]"}, {"[", Colour::cyan, "]"},
-    {"", Colour::red, ""},       {"", Colour::green, ""},    {"", Colour::blue, ""},
-    {"(", Colour::magenta, ")"},
-};
-
-struct Marker {
-  bool shown;
-  Colour colour;
-  std::string_view text;
-};
-
-struct Markers {
-  bool plural = false, doublePlus = false, plus = false, crossed = false, reduced = false,
-       reverse = false, septenary = false, oldEnglish = false, kv = false, sexception = false,
-       satanic = false, alw = false, kfw = false;
+const MarkerForm kMarkerForms[kMarkers] = {
+    {Colour::yellow, "pl?", "plural", "ends like a plural: in s, but not in ss"},
+    {Colour::yellow, "++", "double-plus",
+     "agrees in Ordinal, Reduced, Reverse and Reverse-Reduced"},
+    {Colour::yellow, "+", "plus", "agrees in Ordinal and Reduced"},
+    {Colour::green, "%@", "crossed", "its Reverse totals are the phrase's Ordinal and Reduced"},
+    {Colour::blue, "r", "reduced", "agrees in Reduced"},
+    {Colour::green, "rv", "reverse", "agrees in Reverse"},
+    {Colour::green, "sp", "septenary", "agrees in Septenary"},
+    {Colour::reset, "oe", "old-english", "agrees in Old English (shown only beside another)"},
+    {Colour::cyan, "kv", "kv", "holds a K or V and agrees in K/V Exception"},
+    {Colour::red, "sx", "s-exception", "holds an S and agrees in S-exception"},
+    {Colour::red, "st", "satanic", "agrees in Satanic"},
+    {Colour::red, "al", "alw", "agrees in ALW"},
+    {Colour::red, "kf", "kfw", "agrees in KFW"},
+    {Colour::cyan, "%!!", "symmetric",
+     "its Ordinal is its Reverse and its Reduced its Reverse-Reduced"},
+    {Colour::reset, "%", "ordinal-symmetric", "its Ordinal is its Reverse"},
+    {Colour::blue, "%", "reduced-symmetric", "its Reduced is its Reverse-Reduced"},
+    {Colour::red, "%", "alw-kfw", "its ALW is its KFW"},
 };
 
 // The bits of OwnMarks: the query suffix, the plural marker, and in the
-// others the spell's own symmetry, shown last: at most one of four.
+// others the spell's own symmetry, shown last: at most one of four, from
+// kMarkerFullSymmetry on.
 enum : OwnMarks { kQuery = 1, kPlural = 2, kSymmetryShift = 2 };
-const Marker kSymmetryMarkers[] = {
-    {false, Colour::none, ""}, {true, Colour::cyan, "%!!"}, {true, Colour::reset, "%"},
-    {true, Colour::blue, "%"}, {true, Colour::red, "%"},
-};
 
 int symmetryOf(const SpellTotals& w) {
   if (fullSymmetry(w)) return 1;
@@ -61,44 +55,15 @@ int symmetryOf(const SpellTotals& w) {
   return 0;
 }
 
-// Writes the brace list at at, at most 185 bytes; gives the place after it.
-char* putBraceList(char* at, const Markers& m, OwnMarks marks, const Palette& palette) {
-  const Marker& symmetry = kSymmetryMarkers[marks >> kSymmetryShift];
-  // Old English alone opens no list: it agrees too often to be worth a line
-  // of its own, so it only rides along with another marker.
-  const bool opens = m.plus || m.doublePlus || m.crossed || symmetry.shown || m.plural ||
-                     m.satanic || m.reduced || m.reverse || m.septenary || m.kv || m.sexception ||
-                     m.alw || m.kfw;
-  if (!opens) return at;
-  const Marker ordered[] = {
-      {m.plural, Colour::yellow, "pl?"},
-      {m.doublePlus, Colour::yellow, "++"},
-      {m.plus, Colour::yellow, "+"},
-      {m.crossed, Colour::green, "%@"},
-      {m.reduced && !m.plus, Colour::blue, "r"},
-      {m.reverse, Colour::green, "rv"},
-      {m.septenary, Colour::green, "sp"},
-      {m.oldEnglish, Colour::reset, "oe"},
-      {m.kv, Colour::cyan, "kv"},
-      {m.sexception, Colour::red, "sx"},
-      {m.satanic, Colour::red, "st"},
-      {m.alw, Colour::red, "al"},
-      {m.kfw, Colour::red, "kf"},
-      symmetry,
-  };
-  at = TextBuffer::put(at, " {");
-  bool firstMarker = true;
-  for (const Marker& marker : ordered) {
-    if (!marker.shown) continue;
-    if (!firstMarker) *at++ = ',';
-    at = palette.paint(at, marker.colour, marker.text);
-    firstMarker = false;
-  }
-  *at++ = '}';
-  return at;
-}
+constexpr uint32_t bit(Marker marker) { return uint32_t{1} << marker; }
 
 }  // namespace
+
+const DisplayForm& displayForm(DisplayClass displayClass) {
+  return kDisplayForms[static_cast<size_t>(displayClass)];
+}
+
+const MarkerForm& markerForm(Marker marker) { return kMarkerForms[marker]; }
 
 OwnMarks ownMarks(std::string_view text, const SpellTotals& spell) {
   return static_cast<OwnMarks>((possibleQuery(text) ? kQuery : 0) |
@@ -106,71 +71,99 @@ OwnMarks ownMarks(std::string_view text, const SpellTotals& spell) {
                                symmetryOf(spell) << kSymmetryShift);
 }
 
-void appendListedSpell(TextBuffer& out, std::string_view text, Agreement agreement, OwnMarks marks,
-                       bool phraseHasCapitals, bool first, const Palette& palette) {
+ListedLook lookOf(Agreement agreement, OwnMarks marks, bool phraseHasCapitals) {
+  using D = DisplayClass;
   auto agree = [agreement](Method method) { return agrees(agreement, method); };
-  int displayClass = kPlain;
-  Markers m;
+  D shown = D::plain;
+  uint32_t m = 0;
   if (agree(Method::jewish) || agree(Method::trigonal) || agree(Method::squares) ||
       agree(Method::extended) || agree(Method::baconis)) {
-    displayClass = kStrong;
+    shown = D::strong;
   }
   if ((phraseHasCapitals && agree(Method::bacon) && agree(Method::baconis)) ||
       (agree(Method::extended) && agree(Method::jewish))) {
-    displayClass = kStronger;
+    shown = D::stronger;
   }
   if (agree(Method::primes)) {
-    displayClass = displayClass == kStrong     ? kPrimeAndStrong
-                   : displayClass == kStronger ? kPrimeAndStronger
-                                               : kPrime;
+    shown = shown == D::strong     ? D::primeAndStrong
+            : shown == D::stronger ? D::primeAndStronger
+                                   : D::prime;
   }
+  bool reduced = false;
   if (agree(Method::reduced)) {
-    if (displayClass == kPlain) {
-      displayClass = kBlue;
-    } else if (displayClass == kStrong || displayClass == kStronger) {
-      displayClass = kReducedAndStrong;
+    if (shown == D::plain) {
+      shown = D::blue;
+    } else if (shown == D::strong || shown == D::stronger) {
+      shown = D::reducedAndStrong;
     } else {
-      m.reduced = true;
+      reduced = true;
     }
   }
   if (agree(Method::reverse)) {
-    if (displayClass == kPlain) displayClass = kGreen;
-    m.reverse = true;
+    if (shown == D::plain) shown = D::green;
+    m |= bit(kMarkerReverse);
   }
   if (agree(Method::satanic)) {
-    if (displayClass == kPlain) {
-      displayClass = kRed;
+    if (shown == D::plain) {
+      shown = D::red;
     } else {
-      m.satanic = true;
+      m |= bit(kMarkerSatanic);
     }
   }
   if (agree(Method::septenary)) {
-    if (displayClass == kPlain) displayClass = kGreen;
-    m.septenary = true;
+    if (shown == D::plain) shown = D::green;
+    m |= bit(kMarkerSeptenary);
   }
-  m.oldEnglish = agree(Method::oldEnglish);
-  m.plural = (marks & kPlural) != 0;
+  if (agree(Method::oldEnglish)) m |= bit(kMarkerOldEnglish);
+  if (marks & kPlural) m |= bit(kMarkerPlural);
   const bool ordinalAndReduced = agree(Method::ordinal) && agree(Method::reduced);
+  bool plus = false;
   if (ordinalAndReduced && agree(Method::reverse) && agree(Method::reverseReduced)) {
-    m.doublePlus = true;
+    m |= bit(kMarkerDoublePlus);
   } else if (ordinalAndReduced) {
-    m.plus = true;
+    plus = true;
+    m |= bit(kMarkerPlus);
   } else if ((agreement & kReverseIsOrdinal) && (agreement & kReverseReducedIsReduced)) {
-    m.crossed = true;  // the spell's reverse totals are the phrase's forward ones
+    m |= bit(kMarkerCrossed);  // the spell's reverse totals are the phrase's forward ones
   }
-  m.kv = spellHolds(agreement, kHoldsKV) && agree(Method::kvexception);
-  m.sexception = spellHolds(agreement, kHoldsS) && agree(Method::sexception);
-  m.alw = agree(Method::alw);
-  m.kfw = agree(Method::kfw);
+  if (reduced && !plus) m |= bit(kMarkerReduced);
+  if (spellHolds(agreement, kHoldsKV) && agree(Method::kvexception)) m |= bit(kMarkerKV);
+  if (spellHolds(agreement, kHoldsS) && agree(Method::sexception)) m |= bit(kMarkerSException);
+  if (agree(Method::alw)) m |= bit(kMarkerALW);
+  if (agree(Method::kfw)) m |= bit(kMarkerKFW);
+  if (const int symmetry = marks >> kSymmetryShift) {
+    m |= bit(static_cast<Marker>(kMarkerFullSymmetry + symmetry - 1));
+  }
+  // Old English alone opens no list: it agrees too often to be worth a line
+  // of its own, so it only rides along with another marker.
+  if ((m & ~bit(kMarkerOldEnglish)) == 0) m = 0;
+  return {shown, m, (marks & kQuery) != 0};
+}
 
-  const DisplayForm& form = kDisplayForms[displayClass];
+void appendListedSpell(TextBuffer& out, std::string_view text, Agreement agreement, OwnMarks marks,
+                       bool phraseHasCapitals, bool first, const Palette& palette) {
+  const ListedLook look = lookOf(agreement, marks, phraseHasCapitals);
+  const DisplayForm& form = displayForm(look.displayClass);
+  // The spell and its frame, then at most 17 markers of 3 bytes and 9 of
+  // colour each, and the braces and commas.
   char* at = out.room(text.size() + 256);
   if (!first) at = TextBuffer::put(at, ",  ");
   at = TextBuffer::put(at, form.open);
   at = TextBuffer::put(at, palette.code(form.colour));
   at = TextBuffer::put(at, text);
-  if (marks & kQuery) at = TextBuffer::put(at, "(?)");  // inside the colour
+  if (look.query) at = TextBuffer::put(at, "(?)");  // inside the colour
   if (form.colour != Colour::none) at = TextBuffer::put(at, palette.code(Colour::reset));
   at = TextBuffer::put(at, form.close);
-  out.end(putBraceList(at, m, marks, palette));
+  if (look.markers != 0) {
+    at = TextBuffer::put(at, " {");
+    bool firstMarker = true;
+    for (size_t marker = 0; marker < kMarkers; ++marker) {
+      if (!look.shows(static_cast<Marker>(marker))) continue;
+      if (!firstMarker) *at++ = ',';
+      at = palette.paint(at, kMarkerForms[marker].colour, kMarkerForms[marker].text);
+      firstMarker = false;
+    }
+    *at++ = '}';
+  }
+  out.end(at);
 }

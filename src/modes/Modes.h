@@ -58,3 +58,5 @@ int scanText(const Invocation& run);
 // then the match against the user's own spells.
 int compareWithSpellbook(const Invocation& run);
 int compareWithAllSpells(const Invocation& run);
+// veriglyph --serve [[ADDR:]PORT]: the local web server, a program of its own.
+int serveTree(const Invocation& run);

@@ -72,6 +72,12 @@ const std::vector<Switch>& switches() {
        scanText,
        O::added,
        {2, 3}},
+      {{"--serve"},
+       "[[ADDR:]PORT]",
+       "the calculator, matches and pages in a browser",
+       serveTree,
+       O::added,
+       {0, 1}},
   };
   return table;
 }

@@ -3,6 +3,7 @@
 Tree Tree::below(std::string_view rootView) {
   const std::string root(rootView);
   Tree tree;
+  tree.root = root;
   tree.wordList = root + "spellbook/DictionaryFiles/12dicts-6.0.2/International/5d+2a.txt";
   tree.userSpellbook = root + "spellbook/user_entries.txt";
   tree.cyphers = root + "spellbook/Cyphers";

@@ -7,6 +7,7 @@
 
 // Where a run reads and writes: the spellbook tree below one folder.
 struct Tree {
+  std::string root;           // "" for the folder the run started in, else a folder ending in "/"
   std::string wordList;       // read only
   std::string userSpellbook;  // every analysed spell, once; it only grows
   std::string cyphers;        // the user's own cyphers, a .txt file each

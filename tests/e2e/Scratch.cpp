@@ -18,6 +18,7 @@
 
 namespace fs = std::filesystem;
 
+const char* const kVeriglyphBinary = VERIGLYPH_BINARY;
 const char* const kWordListRelative =
     "spellbook/DictionaryFiles/12dicts-6.0.2/International/5d+2a.txt";
 
@@ -96,7 +97,7 @@ RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>
                        const RunOptions& options) {
   // Everything the child needs is made before the fork: between fork and
   // exec, a child of a threaded process may only make plain system calls.
-  std::string program = VERIGLYPH_BINARY;
+  std::string program = options.program.empty() ? VERIGLYPH_BINARY : options.program;
   std::vector<std::string> copies(args);
   std::vector<char*> argv{program.data()};
   for (std::string& arg : copies) argv.push_back(arg.data());

@@ -40,6 +40,7 @@ struct RunOptions {
   long long fileSizeLimit = -1;          // the largest file it may write, as on a full disk
   std::string standardInput;             // what it reads on standard input
   bool errorsToTerminal = false;         // standard error is a terminal (a pseudo-terminal)
+  std::string program;                   // another copy of veriglyph to run instead
 };
 
 // Runs the built veriglyph with the given arguments in folder, with no
@@ -48,6 +49,7 @@ RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>
                        const RunOptions& options = {});
 
 extern const char* const kWordListRelative;
+extern const char* const kVeriglyphBinary;  // the built program
 
 // The whole content of a file, or a note that it is missing.
 std::string readFileBytes(const std::string& path);

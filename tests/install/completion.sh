@@ -10,7 +10,7 @@ source "$(dirname "$0")/lib.sh"
 switches=(--all-spells --consonant-root --consonant-root-match --consonant-roots
     --consonant-roots-match --consonantal-root --consonantal-root-match --consonantal-roots
     --consonantal-roots-match --csv --find --find-spells --help --html --line --match
-    --reduction-match --scan --spellbook --spells --table --version)
+    --reduction-match --scan --serve --spellbook --spells --table --version)
 tags=(agrippa agrippa-reduced alphabetic alva alw alw-qabala alw-qabalah bacon baconis basic bcn
     bcns ee eng-ext engext english-ext english-extended englishext englishextended ext fb fib
     fibonacci fibsym franc-baconis francbaconis francis-bacon francisbacon j jew jew-red
@@ -70,6 +70,7 @@ expect_candidates scan-maxwords "" --scan words.txt 33ord ""
 expect_candidates match-operand "" --match ""
 expect_candidates find-operand "" --find ""
 expect_candidates after-match-operand "" --match Hello ""
+expect_candidates serve-operand "" --serve ""
 }
 
 bash_completion=

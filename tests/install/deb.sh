@@ -30,6 +30,7 @@ dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { mode = $1; $1 = $2 = $3 = $4 = $5 = ""; s
 {
     echo "-rwxr-xr-x ./usr/$bindir/veriglyph"
     echo "-rwxr-xr-x ./usr/$bindir/veriglyph-init"
+    echo "-rwxr-xr-x ./usr/$servedir/veriglyph-serve"
     for name in "${wordlist_files[@]}"; do
         echo "-rw-r--r-- ./usr/$datadir/$wordlist_dir/$name"
     done
@@ -87,7 +88,13 @@ run help-built "$built_binary" --help
 run help-packaged "$root/usr/$bindir/veriglyph" --help
 expect_status help-packaged 0
 expect_same "$scratch/help-built.out" "$scratch/help-packaged.out" "--help of the packaged binary"
-[[ $(file -b "$root/usr/$bindir/veriglyph") == *", stripped"* ]] || fail "the packaged program is not stripped"
+for program in "$bindir/veriglyph" "$servedir/veriglyph-serve"; do
+    [[ $(file -b "$root/usr/$program") == *", stripped"* ]] || fail "the packaged $program is not stripped"
+done
+run serve-packaged "$root/usr/$bindir/veriglyph" --serve nowhere
+expect_status serve-packaged 2
+grep -qF '"nowhere" is no [[ADDR:]PORT]' "$scratch/serve-packaged.err" ||
+    fail "the packaged veriglyph --serve did not start the packaged server"
 
 run init-help "$root/usr/$bindir/veriglyph-init" --help
 expect_status init-help 0

@@ -13,6 +13,7 @@ install_to "$root"
 {
     echo "$bindir/veriglyph"
     echo "$bindir/veriglyph-init"
+    echo "$servedir/veriglyph-serve"
     for name in "${wordlist_files[@]}"; do
         echo "$datadir/$wordlist_dir/$name"
     done
@@ -38,9 +39,15 @@ fi
     fail "files installed outside the prefix"
 grep -qxF "data='$root/$datadir'" "$root/$bindir/veriglyph-init" || fail "veriglyph-init does not name $root/$datadir"
 
-for program in veriglyph veriglyph-init; do
-    [[ -x $root/$bindir/$program ]] || fail "$bindir/$program is not executable"
+for program in "$bindir/veriglyph" "$bindir/veriglyph-init" "$servedir/veriglyph-serve"; do
+    [[ -x $root/$program ]] || fail "$program is not executable"
 done
+# The installed veriglyph finds the server it starts for --serve (which
+# refuses the address, before reading any tree).
+run serve-found "$root/$bindir/veriglyph" --serve nowhere
+expect_status serve-found 2
+grep -qF '"nowhere" is no [[ADDR:]PORT]' "$scratch/serve-found.err" ||
+    fail "the installed veriglyph --serve did not start the installed server: $(cat "$scratch/serve-found.out" "$scratch/serve-found.err")"
 for name in "${wordlist_files[@]}"; do
     expect_same "$source_dir/spellbook/$wordlist_dir/$name" "$root/$datadir/$wordlist_dir/$name" "installed $name"
 done

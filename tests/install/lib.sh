@@ -3,7 +3,7 @@
 # passes, a private scratch folder, a staged installation and small checks.
 #
 # Arguments: cmake cpack build-dir source-dir built-binary version
-#            package-version bindir datadir mandir [extra...]
+#            package-version bindir datadir mandir servedir [extra...]
 
 set -euo pipefail
 export LC_ALL=C
@@ -18,7 +18,8 @@ package_version=$7
 bindir=$8
 datadir=$9
 mandir=${10}
-shift 10
+servedir=${11}
+shift 11
 extra_args=("$@")
 
 wordlist_dir=DictionaryFiles/12dicts-6.0.2/International

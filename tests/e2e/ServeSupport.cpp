@@ -1,0 +1,96 @@
+#include "e2e/ServeSupport.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <set>
+
+#include "e2e/Scratch.h"
+
+namespace fs = std::filesystem;
+
+void writeServeTree(Scratch& scratch) {
+  scratch.writeWordList(
+      {"hello", "world", "Hello", "legman", "caf\xc3\xa9", "a<b>&\"c%#?", "zz top", "hello"});
+  scratch.writeFile("spellbook/Cyphers/vowels.txt", "name: Vowels\ntags: vow\nAa 1\nEe 5\n");
+}
+
+std::string treeListing(const Scratch& scratch) {
+  std::set<std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(scratch.path())) {
+    if (!entry.is_directory()) files.insert(fs::relative(entry.path(), scratch.path()).string());
+  }
+  std::string listing;
+  for (const std::string& file : files) listing += file + "\n";
+  return listing;
+}
+
+std::string serveTreeListing() {
+  Scratch fresh;
+  writeServeTree(fresh);
+  return treeListing(fresh);
+}
+
+std::string setPath(const std::string& spell) {
+  const auto encoded = [](const std::string& text) {
+    std::string out;
+    char code[4];
+    for (const unsigned char c : text) {
+      if (isalnum(c)) {
+        out += static_cast<char>(c);
+      } else {
+        snprintf(code, sizeof code, "%%%02X", c);
+        out += code;
+      }
+    }
+    return out;
+  };
+  return "/set/" + encoded(spell.substr(0, 1)) + "/match_" + encoded(spell) + ".htm";
+}
+
+std::string resolveSetLink(const std::string& from, const std::string& href) {
+  std::string link;
+  for (size_t i = 0; i < href.size(); ++i) {
+    bool entity = false;
+    for (const auto& [name, c] :
+         {std::pair{"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'}, {"&quot;", '"'}}) {
+      if (href.compare(i, strlen(name), name) == 0) {
+        link += c;
+        i += strlen(name) - 1;
+        entity = true;
+        break;
+      }
+    }
+    if (!entity) link += href[i];
+  }
+  std::string folder = from.substr(0, from.rfind('/') + 1);  // "/set/c/"
+  if (link.compare(0, 3, "../") == 0) {
+    folder = "/set/";
+    link = link.substr(3);
+  }
+  return folder + link;
+}
+
+size_t sendRaw(int port, const std::string& head, size_t limit) {
+  const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(static_cast<uint16_t>(port));
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  size_t sent = 0;
+  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+      send(fd, head.data(), head.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(head.size())) {
+    const std::string chunk(65536, 'y');
+    while (sent < limit) {
+      const ssize_t count = send(fd, chunk.data(), chunk.size(), MSG_NOSIGNAL);
+      if (count <= 0) break;
+      sent += static_cast<size_t>(count);
+    }
+  }
+  close(fd);
+  return sent;
+}
