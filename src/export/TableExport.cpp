@@ -83,15 +83,18 @@ class RowWriter {
 
 }  // namespace
 
-bool exportTable(int input, TableFormat format, const CypherSet& cyphers, FILE* out) {
+ExportEnd exportTable(int input, TableFormat format, const CypherSet& cyphers, FILE* out) {
   RowWriter writer(format, cyphers, out);
   writer.header();
   // Rows go out in large pieces, so an input that cannot be read at all
   // (a folder) leaves no header behind.
   LineReader reader(input);
-  if (reader.forEachEntry([&writer](std::string_view line) { writer.row(line); }) !=
-      LineReader::Status::end) {
-    return false;
+  const LineReader::Status status =
+      reader.forEachEntry([&writer](std::string_view line) { writer.row(line); });
+  if (status == LineReader::Status::readError) return {ExportEnd::Kind::unreadable};
+  if (status == LineReader::Status::lineTooLong) {
+    return {ExportEnd::Kind::lineTooLong, reader.lineNumber()};
   }
-  return writer.flush() && fflush(out) == 0 && !ferror(out);
+  if (!writer.flush() || fflush(out) != 0 || ferror(out)) return {ExportEnd::Kind::unwritable};
+  return {};
 }

@@ -2,12 +2,17 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <string>
 
 #include "io/Fd.h"
 
 namespace {
+
+// The width of the line on the terminal now, for a signal that ends the run.
+std::atomic<size_t> shownWidth{0};
+static_assert(std::atomic<size_t>::is_always_lock_free, "a signal handler reads it");
 
 // A line that could not be drawn is no loss: the run goes on.
 void writeError(const std::string& text) { fd::writeAll(STDERR_FILENO, text); }
@@ -35,7 +40,10 @@ ProgressLine::ProgressLine(const char* unit, size_t total)
       lastDrawn(start) {}
 
 ProgressLine::~ProgressLine() {
-  if (active && width > 0) writeError("\r" + std::string(width, ' ') + "\r");
+  if (active && width > 0) {
+    shownWidth = 0;
+    writeError("\r" + std::string(width, ' ') + "\r");
+  }
 }
 
 void ProgressLine::update(size_t done) {
@@ -63,4 +71,18 @@ void ProgressLine::draw(size_t done) {
   if (width > static_cast<size_t>(length)) line.append(width - static_cast<size_t>(length), ' ');
   width = static_cast<size_t>(length);
   writeError(line);
+  shownWidth = width;
+}
+
+void clearProgressLineForSignal() {
+  static const char blanks[] = "                                                                ";
+  size_t left = shownWidth.exchange(0);
+  if (left == 0) return;
+  fd::writeAll(STDERR_FILENO, "\r");
+  while (left > 0) {
+    const size_t part = left < sizeof blanks - 1 ? left : sizeof blanks - 1;
+    fd::writeAll(STDERR_FILENO, std::string_view(blanks, part));
+    left -= part;
+  }
+  fd::writeAll(STDERR_FILENO, "\r");
 }

@@ -25,3 +25,6 @@ class ProgressLine {
   size_t width = 0;  // of the line last drawn, to clear it
   std::chrono::steady_clock::time_point start, lastDrawn;
 };
+
+// Clears the line shown, if any, from a signal handler: async-signal-safe.
+void clearProgressLineForSignal();
