@@ -1,13 +1,14 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
 
+#include "archive/Archive.h"
 #include "cyphers/CypherSet.h"
 #include "io/Console.h"
-#include "modes/Modes.h"
-#include "archive/Archive.h"
 #include "io/Fd.h"
+#include "modes/Modes.h"
 #include "text/Text.h"
 
 namespace {
@@ -15,7 +16,11 @@ namespace {
 // Shows the details file input/123/<name>, then "[END-of-FILE].".
 void showDetailsFile(const std::string& folder, const std::string& name, Console& console) {
   const std::string path = folder + "/" + name;
-  const UniqueFd file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Only a regular file: a FIFO could hold the run up for ever, a device could
+  // never end. O_NONBLOCK keeps the open from waiting on a FIFO.
+  UniqueFd file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat info;
+  if (file && (fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))) file.reset();
   if (!file) {
     console.format("ERROR - failed to open file <%s>", path.c_str());
     return;
@@ -63,7 +68,8 @@ int querySingleCypher(const Invocation& run) {
   run.console.write(out);
   if (details) {
     run.console.write("\n");
-    showDetailsFile(run.tree.details, std::to_string(static_cast<unsigned>(total)) + ".txt", run.console);
+    showDetailsFile(run.tree.details, std::to_string(static_cast<unsigned>(total)) + ".txt",
+                    run.console);
     run.console.write("\n");
   }
   archiveSpell(spell, run.tree.userSpellbook, run.console);

@@ -10,8 +10,8 @@
 #include <cstring>
 #include <new>
 
-#include "io/Fd.h"
 #include "io/Console.h"
+#include "io/Fd.h"
 #include "wordlist/ByteRows.h"
 #include "wordlist/Lines.h"
 
@@ -91,29 +91,22 @@ void Dictionary::add(std::string_view text, const SpellTotals& totals) {
 }
 
 bool Dictionary::load(const std::string& path, HashLines hashLines) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  flock(fd, LOCK_SH);  // a spell being archived meanwhile is read whole or not at all
+  // Only a regular file: a FIFO could hold the run up for ever, a device
+  // could never end. O_NONBLOCK keeps the open itself from waiting on a FIFO;
+  // it changes nothing for a regular file.
+  const UniqueFd fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat info;
-  bool loaded = false;
-  if (fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode)) {
-    if (S_ISREG(info.st_mode)) {
-      loaded = readInto(fd, static_cast<size_t>(info.st_size), hashLines);
-    } else {
-      std::string bytes;
-      loaded = fd::readToEnd(fd, bytes, kMaxArena - arenaSize);
-      if (loaded) appendFileBytes(bytes, hashLines);
-    }
-  }
-  close(fd);
-  return loaded;
+  if (!fd || fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  flock(fd.get(), LOCK_SH);  // a spell being archived meanwhile is read whole or not at all
+  return readInto(fd.get(), static_cast<size_t>(info.st_size), hashLines);
 }
 
 bool Dictionary::readInto(int fd, size_t fileSize, HashLines hashLines) {
   if (fileSize > kMaxArena - arenaSize) return false;
   // A first guess at the number of entries, taking lines of four bytes or
   // more; a list of shorter ones is moved once more.
-  MemoryBlock next = reserveOrThrow(ColumnPlan(arenaSize + fileSize, entries + fileSize / 4 + 1).total);
+  MemoryBlock next =
+      reserveOrThrow(ColumnPlan(arenaSize + fileSize, entries + fileSize / 4 + 1).total);
   std::copy(arena, arena + arenaSize, next.data());
   const ssize_t got = fd::readFull(fd, next.data() + arenaSize, fileSize);
   if (got < 0) return false;
@@ -126,7 +119,8 @@ bool Dictionary::readInto(int fd, size_t fileSize, HashLines hashLines) {
   }
 
   const size_t newBytes = static_cast<size_t>(got);
-  const ColumnPlan layout(arenaSize + newBytes, entries + lineCount(next.data() + arenaSize, newBytes));
+  const ColumnPlan layout(arenaSize + newBytes,
+                          entries + lineCount(next.data() + arenaSize, newBytes));
   if (layout.total > next.size()) {
     MemoryBlock bigger = reserveOrThrow(layout.total);
     std::copy(next.data(), next.data() + arenaSize + newBytes, bigger.data());
@@ -141,7 +135,8 @@ bool Dictionary::readInto(int fd, size_t fileSize, HashLines hashLines) {
 }
 
 void Dictionary::appendFileBytes(std::string_view bytes, HashLines hashLines) {
-  const ColumnPlan layout(arenaSize + bytes.size(), entries + lineCount(bytes.data(), bytes.size()));
+  const ColumnPlan layout(arenaSize + bytes.size(),
+                          entries + lineCount(bytes.data(), bytes.size()));
   MemoryBlock next = reserveOrThrow(layout.total);
   std::copy(arena, arena + arenaSize, next.data());
   std::copy(bytes.begin(), bytes.end(), next.data() + arenaSize);
