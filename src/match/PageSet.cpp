@@ -1,17 +1,17 @@
 #include "match/PageSet.h"
 
 #include <algorithm>
+#include <memory>
 #include <condition_variable>
 #include <mutex>
 #include <new>
 #include <numeric>
 #include <string>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "io/Console.h"
 #include "io/ProgressLine.h"
+#include "io/WorkerThread.h"
 #include "match/ListingTable.h"
 #include "match/MatchReport.h"
 #include "match/ReportWriter.h"
@@ -70,13 +70,11 @@ class PageSet {
     explicit Crew(PageSet& set) : set(set) {}
     ~Crew() { stop(); }
     void start(unsigned jobs) {
-      workers.reserve(jobs);
-      for (unsigned j = 0; j < jobs; ++j) {
+      workers = std::make_unique<WorkerThread[]>(jobs);
+      for (; started < jobs; ++started) {
         set.setWorking(+1);
-        try {
-          workers.emplace_back([this] { set.work(); });
-        } catch (const std::system_error&) {
-          set.setWorking(-1);  // no room for another thread (its stack)
+        if (!workers[started].start([this] { set.work(); })) {
+          set.setWorking(-1);  // no room for another thread
           break;
         }
       }
@@ -87,11 +85,12 @@ class PageSet {
         set.stopping = true;
       }
       set.room.notify_all();
-      for (std::thread& worker : workers) worker.join();
-      workers.clear();
+      for (unsigned w = 0; w < started; ++w) workers[w].join();
+      started = 0;
     }
     PageSet& set;
-    std::vector<std::thread> workers;
+    std::unique_ptr<WorkerThread[]> workers;
+    unsigned started = 0;
   };
 
   void setWorking(int change) {
@@ -124,7 +123,7 @@ class PageSet {
     try {
       make(entry, page, groups);
     } catch (const std::bad_alloc&) {
-      if (crew.workers.empty()) throw;
+      if (crew.started == 0) throw;
       crew.stop();
       make(entry, page, groups);
     }
