@@ -35,8 +35,8 @@ class ResultFile {
   // it cannot be opened where it belongs.
   ResultFile(const std::string& folder, std::string_view name, Mode mode,
              FolderLink folderLink = FolderLink::followed);
-  ResultFile(ResultFile&&) noexcept = default;
-  ResultFile& operator=(ResultFile&&) noexcept = default;
+  ResultFile(const ResultFile&) = delete;
+  ResultFile& operator=(const ResultFile&) = delete;
   // A file not closed is given up: a created or replaced one never appears.
   ~ResultFile() = default;
 

@@ -55,8 +55,6 @@ bool WholeFile::openNamed() {
   return false;
 }
 
-WholeFile::WholeFile(WholeFile&& other) noexcept { *this = std::move(other); }
-
 WholeFile& WholeFile::operator=(WholeFile&& other) noexcept {
   if (this != &other) {
     discard();

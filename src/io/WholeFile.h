@@ -23,7 +23,7 @@ class WholeFile {
   WholeFile() = default;
   // A new file in the folder, which it keeps open.
   WholeFile(UniqueFd folder, Naming naming);
-  WholeFile(WholeFile&& other) noexcept;
+  WholeFile(const WholeFile&) = delete;
   WholeFile& operator=(WholeFile&& other) noexcept;
   ~WholeFile() { discard(); }
 
