@@ -89,15 +89,21 @@ TEST(HostileLimits, AFileSizeLimitFailsWritesWithoutKillingTheRun) {
   };
   const Case cases[] = {
       {{"--html"}, 1024, 1, "ERROR: failed to write output file (spellbook/ResultsHTML/"},
-      {{"--html", "magic"}, 256, 1,
+      {{"--html", "magic"},
+       256,
+       1,
        "ERROR: failed to write output file (spellbook/ResultsHTML/m/match_magic.htm)\n"
        "ERROR: problem running dictionary search.\n"},
-      {{"--match", "magic"}, 50, 1,
+      {{"--match", "magic"},
+       50,
+       1,
        "ERROR: failed to write output file (spellbook/Results/match_magic.txt)\n"},
       {{"--find", "7ord"}, 10, 1, "ERROR: failed to write output file (spellbook/Results/"},
       {{"--reduction-match", "9"}, 10, 1, "ERROR: failed to write output file (spellbook/"},
       {{"--csv", kWordListRelative}, 4096, 1, "ERROR: failed to write standard output\n"},
-      {{"--line", std::string(300, 'x')}, 200, 0,
+      {{"--line", std::string(300, 'x')},
+       200,
+       0,
        "ERROR - failed to save your spell in spellbook/user_entries.txt\n"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args[0]);
@@ -185,18 +191,17 @@ TEST(HostileSpecialFiles, AreTreatedLikeMissingFiles) {
   const struct {
     const char* path;
     std::vector<std::string> args;
-  } cases[] = {
-      {kWordListRelative, {"--find", "7ord"}},
-      {kWordListRelative, {"--match", "magic"}},
-      {kWordListRelative, {"--html", "magic"}},
-      {kWordListRelative, {"--html"}},
-      {kWordListRelative, {"--consonant-roots-match", "magic"}},
-      {kWordListRelative, {"--reduction-match", "9"}},
-      {kWordListRelative, {"--all-spells", "magic"}},
-      {spellbook, {"--find-spells", "7ord"}},
-      {spellbook, {"--spells", "magic"}},
-      {spellbook, {"--line", "magic"}},
-      {details, {"Hello World", "ord", "details"}}};
+  } cases[] = {{kWordListRelative, {"--find", "7ord"}},
+               {kWordListRelative, {"--match", "magic"}},
+               {kWordListRelative, {"--html", "magic"}},
+               {kWordListRelative, {"--html"}},
+               {kWordListRelative, {"--consonant-roots-match", "magic"}},
+               {kWordListRelative, {"--reduction-match", "9"}},
+               {kWordListRelative, {"--all-spells", "magic"}},
+               {spellbook, {"--find-spells", "7ord"}},
+               {spellbook, {"--spells", "magic"}},
+               {spellbook, {"--line", "magic"}},
+               {details, {"Hello World", "ord", "details"}}};
   for (const auto& c : cases) {
     for (const char* kind : {"fifo", "/dev/zero"}) {
       SCOPED_TRACE(std::string(c.path) + " is " + kind + ", " + c.args[0]);
