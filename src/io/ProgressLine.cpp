@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <string>
@@ -82,6 +83,9 @@ void ProgressLine::draw(size_t done) {
   std::string line = "\r" + text;
   // Blanks over whatever the longer line before left behind.
   if (width > text.size()) line.append(width - text.size(), ' ');
+  // A signal may come before, during or after the write: it clears the
+  // wider of the two lines.
+  if (terminal == STDERR_FILENO) shownWidth = std::max(width, text.size());
   width = text.size();
   fd::writeAll(terminal, line);
   if (terminal == STDERR_FILENO) shownWidth = width;

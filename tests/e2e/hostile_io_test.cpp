@@ -2,6 +2,7 @@
 // descriptors, an output that cannot be written, a file-size limit, input
 // that never ends a line, too little memory, and special files where files
 // belong.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -230,13 +231,21 @@ TEST(HostileSpecialFiles, AreTreatedLikeMissingFiles) {
 
 TEST(HostileSpecialFiles, TheTableReadsAFifo) {
   Scratch scratch;
-  ASSERT_EQ(mkfifo(scratch.at("words").c_str(), 0600), 0);
-  std::thread writer([&] { scratch.writeFile("words", "ab\ncd\n"); });
+  const std::string fifo = scratch.at("words");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  // Its writing end closed on exec: a run that inherited it would wait for
+  // its own end of input.
+  const auto feed = [&fifo] {
+    const int end = open(fifo.c_str(), O_WRONLY | O_CLOEXEC);
+    EXPECT_EQ(write(end, "ab\ncd\n", 6), 6);
+    close(end);
+  };
+  std::thread writer(feed);
   const RunResult fromPath = runVeriglyph(scratch.path(), {"--table", "words"});
   writer.join();
   RunOptions options;
-  options.inputPath = scratch.at("words");
-  std::thread again([&] { scratch.writeFile("words", "ab\ncd\n"); });
+  options.inputPath = fifo;
+  std::thread again(feed);
   const RunResult fromInput = runVeriglyph(scratch.path(), {"--table", "-"}, options);
   again.join();
   for (const RunResult* result : {&fromPath, &fromInput}) {
