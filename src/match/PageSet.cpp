@@ -1,8 +1,8 @@
 #include "match/PageSet.h"
 
 #include <algorithm>
-#include <memory>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <numeric>

@@ -7,13 +7,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <fstream>
 #include <mutex>
 #include <sstream>
@@ -82,19 +82,19 @@ bool Scratch::exists(const std::string& relative) const {
 
 void Scratch::remove(const std::string& relative) { fs::remove_all(at(relative)); }
 
-
 namespace {
 
 // Kills the child when it outlasts its time limit, unless told it ended.
 class HangGuard {
  public:
-  HangGuard(pid_t child, int seconds) : thread([this, child, seconds] {
-    std::unique_lock<std::mutex> lock(mutex);
-    if (!ended.wait_for(lock, std::chrono::seconds(seconds), [this] { return done; })) {
-      hung = true;
-      kill(child, SIGKILL);
-    }
-  }) {}
+  HangGuard(pid_t child, int seconds)
+      : thread([this, child, seconds] {
+          std::unique_lock<std::mutex> lock(mutex);
+          if (!ended.wait_for(lock, std::chrono::seconds(seconds), [this] { return done; })) {
+            hung = true;
+            kill(child, SIGKILL);
+          }
+        }) {}
   ~HangGuard() { finish(); }
   // Tells the guard the child ended (its output is closed); whether it hung.
   bool finish() {

@@ -42,9 +42,9 @@ struct RunOptions {
   long long fileSizeLimit = -1;          // the largest file it may write, as on a full disk
   long long memoryLimit = -1;            // its address space in bytes, as `ulimit -v`
   std::string standardInput;             // what it reads on standard input
-  std::string inputPath;   // else a file to read on standard input (a device, a FIFO)
-  std::string outputPath;  // a file to write standard output to, instead of the pipe read
-  bool errorsToTerminal = false;       // standard error is a terminal (a pseudo-terminal)
+  std::string inputPath;                 // else a file to read on standard input (a device, a FIFO)
+  std::string outputPath;         // a file to write standard output to, instead of the pipe read
+  bool errorsToTerminal = false;  // standard error is a terminal (a pseudo-terminal)
   std::vector<int> closedDescriptors;  // of 0, 1 and 2: closed when it starts
   std::vector<int> ignoredSignals;     // ignored when it starts, as a shell may leave them
   // Once standard output holds interruptAfter: the signal interruptWith is
