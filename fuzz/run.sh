@@ -11,6 +11,10 @@ seconds=${2:-30}
 fuzz_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/veriglyph-fuzz-run.XXXXXX")
 trap 'rm -rf -- "$scratch"' EXIT
+# The harnesses that write files make their scratch trees in here, so that
+# none is left behind even by a harness that crashed.
+mkdir "$scratch/tmp"
+export TMPDIR=$scratch/tmp
 
 status=0
 for harness in "$build"/fuzz/*_fuzzer; do

@@ -1,16 +1,20 @@
-// The program's entry: the one place that reads the environment. It picks the
-// mode from the switch table and hands it the arguments, the tree, the thread
-// count and the console.
+// The program's entry: the one place that reads the environment. It makes the
+// process safe to run in (standard descriptors, signals), picks the mode from
+// the switch table and hands it the arguments, the tree, the thread count and
+// the console; running out of memory anywhere ends the run with an error.
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "io/Console.h"
+#include "io/Process.h"
 #include "modes/Modes.h"
 #include "modes/Switches.h"
 
@@ -71,10 +75,8 @@ Tree chooseTree() {
   return Tree::below("");
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc < 1) return kSuccess;  // not even a program name: nothing asked
+// Picks the mode and runs it.
+int run(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   const Switch* usage = nullptr;
   const Mode mode = selectMode(args, &usage);
@@ -86,4 +88,32 @@ int main(int argc, char** argv) {
   const bool usesTree = mode != showHelp && mode != showVersion;
   const Tree tree = usesTree ? chooseTree() : Tree::below("");
   return mode({args, tree, jobs(), console});
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 1) return kSuccess;  // not even a program name: nothing asked
+  // Before any file is opened, so that none takes the place of standard output.
+  if (!process::repairStandardDescriptors()) return kFailure;
+  process::handleSignals();
+  int status;
+  try {
+    status = run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    fflush(stdout);
+    fputs("ERROR: out of memory\n", stderr);
+    return kFailure;
+  } catch (const std::length_error&) {  // a text past what memory can hold
+    fflush(stdout);
+    fputs("ERROR: out of memory\n", stderr);
+    return kFailure;
+  }
+  // What the console could not write (a full device, a closed pipe whose
+  // signal is ignored) fails the run, as it would a result file.
+  if (fflush(stdout) != 0 || ferror(stdout)) {
+    fputs("ERROR: failed to write standard output\n", stderr);
+    return kFailure;
+  }
+  return status;
 }

@@ -5,6 +5,7 @@
 #include "wordlist/LineReader.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace std::string_literals;
 
@@ -17,7 +18,9 @@ std::string streamed(const std::string& path) {
   LineReader reader(input);
   const auto status = reader.forEachEntry([&all](std::string_view e) { all.append(e) += '\n'; });
   close(input);
-  return status == LineReader::Status::end ? all : "fault " + std::to_string(int(status));
+  return status == LineReader::Status::end ? all
+                                           : "fault " + std::to_string(int(status)) + " at " +
+                                                 std::to_string(reader.lineNumber());
 }
 
 std::string entries(const Dictionary& dictionary, size_t from = 0) {
@@ -64,7 +67,10 @@ TEST(Loading, LineRulesAndFailures) {
   }
   const size_t count = loaded.size();
   folder.write("folder.txt/x", "");
-  for (const char* unreadable : {"missing.txt", "folder.txt", "/dev/null/x"})
+  // Only a regular file is read: a device or a FIFO could hang or never end.
+  mkfifo("fifo.txt", 0600);
+  for (const char* unreadable :
+       {"missing.txt", "folder.txt", "/dev/null/x", "/dev/zero", "fifo.txt"})
     EXPECT_FALSE(loaded.load(unreadable, Lines::entries)) << unreadable;
   EXPECT_EQ(loaded.size(), count);
   SpellTotals odd;
@@ -82,7 +88,7 @@ TEST(Loading, StreamedLinesKeepToTheirLimit) {
   const struct {
     std::string bytes, entries;
   } cases[] = {{atLimit + "\nok", atLimit + "\nok\n"},
-               {"x\n" + pastIt + "\n", "fault 2"},
+               {"x\n\n" + pastIt + "\n", "fault 2 at 3"},
                {"ab\0"s + pastIt + "\r\nok\n", "ab\nok\n"},
                {boundary, boundary.substr(0, (1 << 16) - 1) + "\nd\n"}};
   WorkingFolder folder;

@@ -92,18 +92,18 @@ TEST(TableExport, FieldsAndFailures) {
   const auto exported = [&](TableFormat format, const char* out) {
     const UniqueFd input(open("in.txt", O_RDONLY));
     FILE* file = fopen(out, "w");
-    const bool ok = exportTable(input.get(), format, cyphers, columns, file);
+    const ExportEnd end = exportTable(input.get(), format, cyphers, columns, file);
     fclose(file);
-    return ok;
+    return end.kind;
   };
-  ASSERT_TRUE(exported(TableFormat::csv, "out.csv"));
-  ASSERT_TRUE(exported(TableFormat::tsv, "out.tsv"));
+  ASSERT_EQ(exported(TableFormat::csv, "out.csv"), ExportEnd::Kind::done);
+  ASSERT_EQ(exported(TableFormat::tsv, "out.tsv"), ExportEnd::Kind::done);
   const std::string csv = readFileText("out.csv"), tsv = readFileText("out.tsv");
   for (const char* row : {"\r\n\"a,b\",3,", "\r\n\"\"\"q\"\"\",", "\r\ncr,", "\r\n\tt\tx,"})
     EXPECT_NE(csv.find(row), std::string::npos) << row;
   for (const char* row : {"\na,b\t3\t", "\n\"q\"\t", "\ncr\t", "\n t x\t"})
     EXPECT_NE(tsv.find(row), std::string::npos) << row;
-  EXPECT_FALSE(exported(TableFormat::csv, "/dev/full"));
+  EXPECT_EQ(exported(TableFormat::csv, "/dev/full"), ExportEnd::Kind::unwritable);
 }
 
 }  // namespace

@@ -64,6 +64,16 @@ bool appendRecord(int fd, const std::string& record) {
   return false;
 }
 
+// Opens the spellbook; only a regular file counts (a FIFO could hold the run
+// up for ever, a device could never end). O_NONBLOCK keeps the open itself
+// from waiting on a FIFO; it changes nothing for a regular file.
+UniqueFd openSpellbook(const std::string& path, int flags) {
+  UniqueFd fd(open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666));
+  struct stat info;
+  if (fd && (fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))) fd.reset();
+  return fd;
+}
+
 }  // namespace
 
 Archived archiveSpell(std::string_view spell, const std::string& path, Console& console) {
@@ -79,7 +89,7 @@ Archived archiveSpell(std::string_view spell, const std::string& path, Console& 
 
   // The check and the append are one step under an exclusive lock, so that
   // runs at the same time store a spell once.
-  UniqueFd reader(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  UniqueFd reader = openSpellbook(path, O_RDONLY);
   Holding holding;
   const bool readable =
       reader.get() >= 0 && flock(reader.get(), LOCK_EX) == 0 && scan(reader.get(), spell, holding);
@@ -93,7 +103,7 @@ Archived archiveSpell(std::string_view spell, const std::string& path, Console& 
     return Archived::alreadyThere;
   }
 
-  const UniqueFd writer(open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+  const UniqueFd writer = openSpellbook(path, O_WRONLY | O_APPEND | O_CREAT);
   if (writer.get() < 0) {
     console.line(
         "\nERROR - failed to open spellbook/user_entries.txt in order to save your spell for "
@@ -103,7 +113,7 @@ Archived archiveSpell(std::string_view spell, const std::string& path, Console& 
   if (!readable) {
     // Compare now, under the lock, with whatever another run may have stored.
     flock(writer.get(), LOCK_EX);
-    const UniqueFd again(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    const UniqueFd again = openSpellbook(path, O_RDONLY);
     if (again.get() >= 0 && scan(again.get(), spell, holding) && holding.spell) {
       console.line("...already exists, no need to add it.");
       return Archived::alreadyThere;

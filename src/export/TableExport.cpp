@@ -131,17 +131,20 @@ class RowWriter {
 
 }  // namespace
 
-bool exportTable(int input, TableFormat format, const CypherSet& cyphers,
-                 const std::vector<size_t>& columns, FILE* out) {
+ExportEnd exportTable(int input, TableFormat format, const CypherSet& cyphers,
+                      const std::vector<size_t>& columns, FILE* out) {
   RowWriter writer(format, cyphers, columns, out);
   writer.header();
   // Rows go out in large pieces, so an input that cannot be read at all
-  // (a folder) leaves no header behind.
-  // A byte-order mark is how some editors start a UTF-8 file, not text.
+  // (a folder) leaves no header behind. A byte-order mark is how some
+  // editors start a UTF-8 file, not text.
   LineReader reader(input, LineReader::ByteOrderMark::dropped);
-  if (reader.forEachEntry([&writer](std::string_view line) { writer.row(line); }) !=
-      LineReader::Status::end) {
-    return false;
+  const LineReader::Status status =
+      reader.forEachEntry([&writer](std::string_view line) { writer.row(line); });
+  if (status == LineReader::Status::readError) return {ExportEnd::Kind::unreadable};
+  if (status == LineReader::Status::lineTooLong) {
+    return {ExportEnd::Kind::lineTooLong, reader.lineNumber()};
   }
-  return writer.flush() && fflush(out) == 0 && !ferror(out);
+  if (!writer.flush() || fflush(out) != 0 || ferror(out)) return {ExportEnd::Kind::unwritable};
+  return {};
 }

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <string>
 
@@ -9,10 +11,14 @@
 
 namespace {
 
-// A line that could not be drawn is no loss: the run goes on.
-void writeError(const std::string& text) { fd::writeAll(STDERR_FILENO, text); }
+// The width of the line on the terminal now, for a signal that ends the run.
+std::atomic<size_t> shownWidth{0};
+static_assert(std::atomic<size_t>::is_always_lock_free, "a signal handler reads it");
 
+// A time left, in whole seconds, minutes or hours; beyond a year it is
+// no use to anyone.
 std::string duration(double seconds) {
+  if (!(seconds < 366 * 24 * 3600.0)) return "more than a year";
   const long whole = static_cast<long>(seconds + 0.5);
   char text[32];
   if (whole >= 3600) {
@@ -27,15 +33,39 @@ std::string duration(double seconds) {
 
 }  // namespace
 
+std::string progressText(const char* unit, size_t done, size_t total, double seconds) {
+  const double rate = seconds > 0 ? static_cast<double>(done) / seconds : 0;
+  char numbers[96];
+  snprintf(numbers, sizeof numbers, "%zu of %zu ", done, total);
+  std::string text = "veriglyph: ";
+  text.append(numbers).append(unit);
+  snprintf(numbers, sizeof numbers, ", %.0f ", rate < 1e15 ? rate : 1e15);
+  text.append(numbers).append(unit).append("/s");
+  if (rate > 0 && done < total) {
+    text.append(", ").append(duration(static_cast<double>(total - done) / rate)).append(" left");
+  }
+  return text;
+}
+
 ProgressLine::ProgressLine(const char* unit, size_t total)
+    : ProgressLine(unit, total, STDERR_FILENO) {
+  active = !isatty(STDOUT_FILENO) && isatty(STDERR_FILENO);
+}
+
+ProgressLine::ProgressLine(const char* unit, size_t total, int fd)
     : unit(unit),
       total(total),
-      active(!isatty(STDOUT_FILENO) && isatty(STDERR_FILENO)),
+      terminal(fd),
+      active(true),
       start(std::chrono::steady_clock::now()),
       lastDrawn(start) {}
 
 ProgressLine::~ProgressLine() {
-  if (active && width > 0) writeError("\r" + std::string(width, ' ') + "\r");
+  if (active && width > 0) {
+    if (terminal == STDERR_FILENO) shownWidth = 0;
+    // A line that could not be drawn or cleared is no loss.
+    fd::writeAll(terminal, "\r" + std::string(width, ' ') + "\r");
+  }
 }
 
 void ProgressLine::update(size_t done) {
@@ -49,18 +79,27 @@ void ProgressLine::update(size_t done) {
 void ProgressLine::draw(size_t done) {
   const double elapsed =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  const double rate = elapsed > 0 ? static_cast<double>(done) / elapsed : 0;
-  char text[160];
-  int length = snprintf(text, sizeof text, "veriglyph: %zu of %zu %s, %.0f %s/s", done, total, unit,
-                        rate, unit);
-  if (rate > 0 && done < total) {
-    length += snprintf(text + length, sizeof text - static_cast<size_t>(length), ", %s left",
-                       duration(static_cast<double>(total - done) / rate).c_str());
-  }
-  std::string line = "\r";
-  line.append(text, static_cast<size_t>(length));
+  const std::string text = progressText(unit, done, total, elapsed);
+  std::string line = "\r" + text;
   // Blanks over whatever the longer line before left behind.
-  if (width > static_cast<size_t>(length)) line.append(width - static_cast<size_t>(length), ' ');
-  width = static_cast<size_t>(length);
-  writeError(line);
+  if (width > text.size()) line.append(width - text.size(), ' ');
+  // A signal may come before, during or after the write: it clears the
+  // wider of the two lines.
+  if (terminal == STDERR_FILENO) shownWidth = std::max(width, text.size());
+  width = text.size();
+  fd::writeAll(terminal, line);
+  if (terminal == STDERR_FILENO) shownWidth = width;
+}
+
+void clearProgressLineForSignal() {
+  static const char blanks[] = "                                                                ";
+  size_t left = shownWidth.exchange(0);
+  if (left == 0) return;
+  fd::writeAll(STDERR_FILENO, "\r");
+  while (left > 0) {
+    const size_t part = left < sizeof blanks - 1 ? left : sizeof blanks - 1;
+    fd::writeAll(STDERR_FILENO, std::string_view(blanks, part));
+    left -= part;
+  }
+  fd::writeAll(STDERR_FILENO, "\r");
 }

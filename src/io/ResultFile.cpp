@@ -8,17 +8,10 @@
 #include <utility>
 
 #include "io/Console.h"
-#include "io/Fd.h"
 
 namespace {
 
-int openForWriting(const std::string& path, ResultFile::Mode mode) {
-  if (mode == ResultFile::Mode::overwrite) {
-    return open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-  }
-  if (mode == ResultFile::Mode::createNew) {
-    return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  }
+int openPrivate(const std::string& path) {
   const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) return fd;
   struct stat info;
@@ -32,51 +25,86 @@ int openForWriting(const std::string& path, ResultFile::Mode mode) {
   return fd;
 }
 
+// Why what is at a replaced file's name may not be replaced: 0 when nothing
+// is there or a regular file.
+int unreplaceable(int folder, const char* name) {
+  struct stat info;
+  if (fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) != 0) return 0;
+  if (S_ISREG(info.st_mode)) return 0;
+  if (S_ISLNK(info.st_mode)) return ELOOP;
+  return S_ISDIR(info.st_mode) ? EISDIR : EPERM;
+}
+
 }  // namespace
 
-ResultFile::ResultFile(const std::string& path, Mode mode)
-    : fd(openForWriting(path, mode)), error(fd < 0 ? errno : 0), filePath(path) {}
-
-ResultFile::ResultFile(const std::string& folder, std::string_view name, Mode mode)
-    : filePath(folder + "/" + std::string(name)) {
-  if (name.find('/') != std::string_view::npos) {
-    error = ENOENT;
+ResultFile::ResultFile(const std::string& path, Mode mode) : mode(mode), filePath(path) {
+  if (mode == Mode::privateFile) {
+    plain.reset(openPrivate(path));
+    error = plain ? 0 : errno;
     return;
   }
-  fd = openForWriting(filePath, mode);
-  error = fd < 0 ? errno : 0;
+  const size_t slash = path.rfind('/');
+  name = slash == std::string::npos ? path : path.substr(slash + 1);
+  openIn(slash == std::string::npos ? "."
+         : slash == 0               ? "/"
+                                    : path.substr(0, slash),
+         FolderLink::followed);
 }
 
-ResultFile::ResultFile(ResultFile&& other) noexcept
-    : fd(std::exchange(other.fd, -1)),
-      error(other.error),
-      failed(other.failed),
-      filePath(std::move(other.filePath)) {}
-
-ResultFile& ResultFile::operator=(ResultFile&& other) noexcept {
-  if (this != &other) {
-    if (fd >= 0) ::close(fd);
-    fd = std::exchange(other.fd, -1);
-    error = other.error;
-    failed = other.failed;
-    filePath = std::move(other.filePath);
+ResultFile::ResultFile(const std::string& folder, std::string_view name, Mode mode,
+                       FolderLink folderLink)
+    : mode(mode), filePath(folder + "/" + std::string(name)), name(name) {
+  if (name.find('/') != std::string_view::npos) {
+    error = ENOENT;
+  } else if (mode == Mode::privateFile) {
+    plain.reset(openPrivate(filePath));
+    error = plain ? 0 : errno;
+  } else {
+    openIn(folder, folderLink);
   }
-  return *this;
 }
 
-ResultFile::~ResultFile() {
-  if (fd >= 0) close();
+void ResultFile::openIn(const std::string& folder, FolderLink folderLink) {
+  UniqueFd folderFd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC |
+                                             (folderLink == FolderLink::refused ? O_NOFOLLOW : 0)));
+  if (!folderFd) {
+    error = errno;
+    return;
+  }
+  struct stat info;
+  if (mode == Mode::createNew &&
+      fstatat(folderFd.get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
+    error = EEXIST;  // seen before a byte is written; placing checks again
+    return;
+  }
+  if (mode == Mode::overwrite) error = unreplaceable(folderFd.get(), name.c_str());
+  if (error != 0) return;
+  whole = WholeFile(std::move(folderFd),
+                    mode == Mode::overwrite ? WholeFile::Naming::named : WholeFile::Naming::any);
+  error = whole.openError();
 }
 
 void ResultFile::write(std::string_view text) {
-  if (fd >= 0) failed = failed || !fd::writeAll(fd, text);
+  if (plain) {
+    failed = failed || !fd::writeAll(plain.get(), text);
+  } else {
+    whole.write(text);
+  }
 }
 
 bool ResultFile::close() {
-  if (fd < 0) return false;
-  const bool closed = ::close(fd) == 0;
-  fd = -1;
-  return closed && !failed;
+  if (plain) return plain.close() && !failed;
+  if (!whole.isOpen()) return false;
+  if (mode == Mode::createNew && whole.failed()) {
+    whole.discard();
+    return false;
+  }
+  // A link planted at the name meanwhile is replaced, not followed.
+  const int placed =
+      whole.place(name.c_str(), mode == Mode::createNew ? WholeFile::Placing::create
+                                                        : WholeFile::Placing::replace);
+  if (placed == EEXIST && mode == Mode::createNew) error = EEXIST;
+  return placed == 0 && !whole.failed();
 }
 
 bool finishResultFile(ResultFile& file, Console& console) {

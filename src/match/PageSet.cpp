@@ -2,14 +2,16 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
+#include <new>
 #include <numeric>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "io/Console.h"
 #include "io/ProgressLine.h"
+#include "io/WorkerThread.h"
 #include "match/ListingTable.h"
 #include "match/MatchReport.h"
 #include "match/ReportWriter.h"
@@ -21,7 +23,8 @@ namespace {
 // One page on its way: made by a worker, then shown and finished in order.
 struct Page {
   size_t entry = 0;
-  bool ready = false;
+  bool ready = false;      // made, waiting to be finished
+  bool dropped = false;    // given up by a worker that ran out of memory
   TextBuffer text, shown;  // the page, and its console rendering
   // Whether the page is the first of its text, and so was offered to its own
   // file; then how that went.
@@ -38,52 +41,126 @@ class PageSet {
     jobs = std::clamp(jobs, 1u, kMostJobs);
     // Enough pages in the ring that no worker waits for the slowest of them.
     pages.resize(2 * jobs + 2);
-    std::vector<std::thread> workers;
-    for (unsigned j = 0; j < jobs; ++j) workers.emplace_back([this] { work(); });
+    Crew crew(*this);
+    crew.start(jobs);
     ProgressLine progress("pages", dictionary.size());
+    MatchGroups groups;  // for the pages the calling thread makes itself
     bool everyPage = true;
     for (size_t entry = 0; entry < dictionary.size(); ++entry) {
       Page& page = pages[entry % pages.size()];
-      {
-        std::unique_lock<std::mutex> lock(mutex);
-        made.wait(lock, [&] { return page.ready && page.entry == entry; });
-      }
+      if (!awaitMade(entry, page)) makeHere(entry, page, groups, crew);
       everyPage = finish(page, console) && everyPage;
       {
         std::lock_guard<std::mutex> lock(mutex);
-        page.ready = false;
+        page.ready = page.dropped = false;
         finished = entry + 1;
       }
       room.notify_all();
       progress.update(entry + 1);
     }
-    for (std::thread& worker : workers) worker.join();
     return everyPage;
   }
 
  private:
+  // The workers: as many as could be started, down to none. The calling
+  // thread makes each page no worker made (none started, or the one that
+  // took it ran out of memory), so the pages come out the same for any
+  // number. They are stopped and joined however the set ends.
+  struct Crew {
+    explicit Crew(PageSet& set) : set(set) {}
+    ~Crew() { stop(); }
+    void start(unsigned jobs) {
+      workers = std::make_unique<WorkerThread[]>(jobs);
+      for (; started < jobs; ++started) {
+        set.setWorking(+1);
+        if (!workers[started].start([this] { set.work(); })) {
+          set.setWorking(-1);  // no room for another thread
+          break;
+        }
+      }
+    }
+    void stop() {
+      {
+        std::lock_guard<std::mutex> lock(set.mutex);
+        set.stopping = true;
+      }
+      set.room.notify_all();
+      for (unsigned w = 0; w < started; ++w) workers[w].join();
+      started = 0;
+    }
+    PageSet& set;
+    std::unique_ptr<WorkerThread[]> workers;
+    unsigned started = 0;
+  };
+
+  void setWorking(int change) {
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      working += change;
+    }
+    made.notify_all();
+  }
+
+  // Waits until a worker made the page of entry: true. False when the
+  // calling thread is to make it: no worker is left to take it, or the one
+  // that took it gave it up.
+  bool awaitMade(size_t entry, Page& page) {
+    std::unique_lock<std::mutex> lock(mutex);
+    made.wait(lock, [&] {
+      return (page.entry == entry && (page.ready || page.dropped)) ||
+             (working == 0 && next <= entry);
+    });
+    if (page.entry == entry && page.ready) return true;
+    next = std::max(next, entry + 1);  // taken here; no worker is left to take it
+    page.entry = entry;
+    return false;
+  }
+
+  // Makes a page in the calling thread. When memory runs out while workers
+  // are left, they are stopped, which gives their memory back, and the
+  // calling thread goes on alone.
+  void makeHere(size_t entry, Page& page, MatchGroups& groups, Crew& crew) {
+    try {
+      make(entry, page, groups);
+    } catch (const std::bad_alloc&) {
+      if (crew.started == 0) throw;
+      crew.stop();
+      make(entry, page, groups);
+    }
+  }
+
   // Takes the next entry as soon as its place in the ring of pages is free,
-  // so that only a few pages are held at any time.
+  // so that only a few pages are held at any time. A worker that runs out of
+  // memory gives its page up to the calling thread and stops.
   void work() {
     MatchGroups groups;
     for (;;) {
       size_t entry;
       {
         std::unique_lock<std::mutex> lock(mutex);
-        room.wait(lock,
-                  [&] { return next >= dictionary.size() || next < finished + pages.size(); });
-        if (next >= dictionary.size()) return;
+        room.wait(lock, [&] {
+          return stopping || next >= dictionary.size() || next < finished + pages.size();
+        });
+        if (stopping || next >= dictionary.size()) break;
         entry = next++;
       }
       Page& page = pages[entry % pages.size()];
-      make(entry, page, groups);
+      bool madeIt = true;
+      try {
+        make(entry, page, groups);
+      } catch (...) {
+        madeIt = false;
+      }
       {
         std::lock_guard<std::mutex> lock(mutex);
         page.entry = entry;
-        page.ready = true;
+        page.ready = madeIt;
+        page.dropped = !madeIt;
       }
       made.notify_all();
+      if (!madeIt) break;
     }
+    setWorking(-1);
   }
 
   // Scores and renders the page, and writes it when it is the first of its
@@ -101,8 +178,9 @@ class PageSet {
     // Only the first entry of a text creates its page; a later one meets the
     // page the first one wrote, as in a run that takes them one by one.
     page.first = listing.record(phraseEntry).firstWithText == phraseEntry;
-    if (page.first)
+    if (page.first) {
       page.own = writeOwnReport(reportPlace(places, phrase, ReportFormat::html), page.text.view());
+    }
   }
 
   // Shows the page's console text and sends it where it belongs when its own
@@ -123,7 +201,9 @@ class PageSet {
     const bool done = report.opened && showMatchEnd(page.shown.view(), report, console);
     page.text.release(kKeptCapacity);
     page.shown.release(kKeptCapacity);
-    return done;
+    // A page its own folder could not take fails the set, even when the
+    // fallback in /tmp took it: that file holds one page at most.
+    return done && !report.fellBack;
   }
 
   // Beyond that, more threads only wait for memory, and each holds pages.
@@ -139,6 +219,8 @@ class PageSet {
   std::condition_variable made, room;
   size_t next = 0;      // the next entry a worker takes
   size_t finished = 0;  // entries finished, in order
+  int working = 0;      // workers started and not stopped
+  bool stopping = false;
 };
 
 }  // namespace

@@ -9,6 +9,7 @@ ReportPlace reportPlace(const ReportPlaces& places, std::string_view phrase, Rep
   if (format == ReportFormat::html) {
     place.folder.append(places.pages).append("/").append(phrase.substr(0, 1));
     place.name.append("match_").append(phrase).append(".htm");
+    place.folderLink = ResultFile::FolderLink::refused;
   } else {
     place.folder = places.results;
     place.name.append("match_").append(phrase).append(".txt");
@@ -26,6 +27,12 @@ WrittenReport written(ResultFile& file, std::string_view text) {
   if (report.opened) {
     file.write(text);
     report.complete = file.close();
+    // Something came to the place while the report was written: as if it
+    // had been there before.
+    if (file.openError() == EEXIST) {
+      report.opened = false;
+      report.openError = EEXIST;
+    }
   }
   return report;
 }
@@ -33,7 +40,7 @@ WrittenReport written(ResultFile& file, std::string_view text) {
 }  // namespace
 
 WrittenReport writeOwnReport(const ReportPlace& place, std::string_view text) {
-  ResultFile file(place.folder, place.name, ResultFile::Mode::createNew);
+  ResultFile file(place.folder, place.name, ResultFile::Mode::createNew, place.folderLink);
   return written(file, text);
 }
 
@@ -55,7 +62,9 @@ WrittenReport writeReportDetour(const WrittenReport& refused, std::string_view t
     console.format("ERROR: failed to open temporary output file (%s).\n",
                    places.tempFallback.c_str());
   }
-  return written(fallback, text);
+  WrittenReport report = written(fallback, text);
+  report.fellBack = true;
+  return report;
 }
 
 WrittenReport writeReport(const ReportPlaces& places, const ReportPlace& place,

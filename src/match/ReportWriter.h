@@ -20,6 +20,8 @@ struct ReportPlaces {
 // results, or an HTML page in the folder of the phrase's first character.
 struct ReportPlace {
   std::string folder, name;
+  // A page's letter folder is ours: a link there counts as no folder at all.
+  ResultFile::FolderLink folderLink = ResultFile::FolderLink::followed;
 };
 ReportPlace reportPlace(const ReportPlaces& places, std::string_view phrase, ReportFormat format);
 
@@ -29,15 +31,17 @@ struct WrittenReport {
   int openError = 0;  // why its file could not be opened (an errno value), else 0
   bool opened = false;
   bool complete = false;  // every byte reached the file
+  bool fellBack = false;  // it went to the fallback in /tmp, or nowhere
 };
 
 // Writes a report into its own file, only ever created new: whatever is
-// already at its place (a report, a link) is left alone. Says nothing, so that
-// many threads may write reports at once.
+// already at its place (a report, a link) is left alone, and the file appears
+// whole or not at all. Says nothing, so that many threads may write reports
+// at once.
 WrittenReport writeOwnReport(const ReportPlace& place, std::string_view text);
 // The detours of a report whose own file refused it, told on the console:
 // when something was already there, spellbook/Results/temp_match.txt
-// (overwritten); when that fails or the place could not be written at all,
+// (replaced whole); when that fails or the place could not be written at all,
 // the private fallback in /tmp.
 WrittenReport writeReportDetour(const WrittenReport& refused, std::string_view text,
                                 const ReportPlaces& places, Console& console);

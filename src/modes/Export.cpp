@@ -9,6 +9,7 @@
 #include "export/TableExport.h"
 #include "io/Console.h"
 #include "modes/Modes.h"
+#include "wordlist/Lines.h"
 
 namespace {
 
@@ -52,18 +53,33 @@ int exportTo(const Invocation& run, TableFormat format) {
   for (size_t c = 0; !picked && c < cyphers.all().size(); ++c) columns.push_back(c);
   const std::string path(run.operand());
   const int input = path == "-" ? STDIN_FILENO : open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  const bool exported = input >= 0 && exportTable(input, format, cyphers, columns, stdout);
-  if (input > STDIN_FILENO) close(input);
-  if (!exported) {
-    fflush(stdout);
-    if (ferror(stdout)) {
-      fprintf(stderr, "ERROR: failed to write standard output\n");
-    } else {
-      fprintf(stderr, "ERROR: failed to open input file (%s)\n", path.c_str());
-    }
+  if (input < 0) {
+    fprintf(stderr, "ERROR: failed to open input file (%s)\n", path.c_str());
     return kFailure;
   }
-  return kSuccess;
+  const ExportEnd end = exportTable(input, format, cyphers, columns, stdout);
+  if (input > STDIN_FILENO) close(input);
+  switch (end.kind) {
+    case ExportEnd::Kind::done:
+      return kSuccess;
+    case ExportEnd::Kind::unreadable:
+      fprintf(stderr, "ERROR: failed to open input file (%s)\n", path.c_str());
+      return kFailure;
+    case ExportEnd::Kind::lineTooLong:
+      // A line that never ends (a device, a file of NUL bytes) ends the run
+      // instead of its memory.
+      if (path == "-") {
+        fprintf(stderr, "ERROR: line %zu of standard input is longer than %zu MiB\n", end.line,
+                kMaxLineBytes >> 20);
+      } else {
+        fprintf(stderr, "ERROR: line %zu of input file (%s) is longer than %zu MiB\n", end.line,
+                path.c_str(), kMaxLineBytes >> 20);
+      }
+      return kFailure;
+    case ExportEnd::Kind::unwritable:
+      break;  // main tells it, as for every mode
+  }
+  return kFailure;
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
@@ -16,7 +17,11 @@ namespace {
 // Shows the details file input/123/<name>, then "[END-of-FILE].".
 void showDetailsFile(const std::string& folder, const std::string& name, Console& console) {
   const std::string path = folder + "/" + name;
-  const UniqueFd file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Only a regular file: a FIFO could hold the run up for ever, a device could
+  // never end. O_NONBLOCK keeps the open from waiting on a FIFO.
+  UniqueFd file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat info;
+  if (file && (fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))) file.reset();
   if (!file) {
     console.format("ERROR - failed to open file <%s>", path.c_str());
     return;

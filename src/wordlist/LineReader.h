@@ -20,6 +20,10 @@ class LineReader {
   explicit LineReader(int fd, ByteOrderMark mark = ByteOrderMark::kept,
                       size_t longestLine = kMaxLineBytes);
 
+  // The number of the line being read, from 1: after a fault, the line it
+  // met.
+  size_t lineNumber() const { return linesDone + 1; }
+
   // Calls take(entry) for each non-empty entry, in order, up to the end of the
   // input or the first fault.
   template <typename Take>
@@ -56,7 +60,8 @@ class LineReader {
   size_t longestLine;
   std::unique_ptr<char[]> buffer;
   size_t capacity, end = 0;
-  size_t skipped = 0;  // bytes of the line still to come dropped after its NUL
+  size_t skipped = 0;    // bytes of the line still to come dropped after its NUL
+  size_t linesDone = 0;  // line ends consumed
   bool atEnd = false;
   bool startChecked;
 };

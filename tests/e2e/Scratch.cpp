@@ -7,11 +7,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -81,15 +85,91 @@ void Scratch::remove(const std::string& relative) { fs::remove_all(at(relative))
 
 namespace {
 
-// Reads both pipes to their end in parallel, so neither can fill up.
-std::string drain(int fd) {
-  std::string data;
-  char buffer[65536];
-  ssize_t count;
-  while ((count = read(fd, buffer, sizeof buffer)) > 0) data.append(buffer, count);
-  close(fd);
-  return data;
+// Kills the child when it outlasts its time limit, unless told it ended.
+class HangGuard {
+ public:
+  HangGuard(pid_t child, int seconds)
+      : thread([this, child, seconds] {
+          std::unique_lock<std::mutex> lock(mutex);
+          if (!ended.wait_for(lock, std::chrono::seconds(seconds), [this] { return done; })) {
+            hung = true;
+            kill(child, SIGKILL);
+          }
+        }) {}
+  ~HangGuard() { finish(); }
+  // Tells the guard the child ended (its output is closed); whether it hung.
+  bool finish() {
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      done = true;
+    }
+    ended.notify_all();
+    if (thread.joinable()) thread.join();
+    return hung;
+  }
+
+ private:
+  std::mutex mutex;
+  std::condition_variable ended;
+  bool done = false, hung = false;
+  std::thread thread;
+};
+
+// The child's side between fork and exec: plain system calls only.
+[[noreturn]] void becomeVeriglyph(const std::string& folder, const RunOptions& options, int input,
+                                  int output, int errors, const char* program, char** argv,
+                                  char** envp) {
+  dup2(input, 0);
+  dup2(output, 1);
+  dup2(errors, 2);
+  for (int fd : options.closedDescriptors) close(fd);
+  for (int ignored : options.ignoredSignals) signal(ignored, SIG_IGN);
+  if (chdir(folder.c_str()) != 0) _exit(126);
+  if (options.fileSizeLimit >= 0) {
+    const rlim_t limit = static_cast<rlim_t>(options.fileSizeLimit);
+    const struct rlimit fileSize = {limit, limit};
+    setrlimit(RLIMIT_FSIZE, &fileSize);
+  }
+  if (options.memoryLimit >= 0) {
+    const rlim_t limit = static_cast<rlim_t>(options.memoryLimit);
+    const struct rlimit memory = {limit, limit};
+    setrlimit(RLIMIT_AS, &memory);
+  }
+  execve(program, argv, envp);
+  _exit(127);
 }
+
+// Reads a stream of the child to its end. Once either stream holds the
+// interrupting text, the signal is sent, or standard output is no longer
+// read (its reading end is closed).
+class StreamReader {
+ public:
+  StreamReader(pid_t child, const RunOptions& options) : child(child), options(options) {
+    interrupted = options.interruptAfter.empty();
+  }
+  std::string read(int fd, bool isOutput) {
+    std::string data;
+    char buffer[65536];
+    ssize_t count;
+    while ((count = ::read(fd, buffer, sizeof buffer)) > 0) {
+      data.append(buffer, count);
+      if (interrupted || data.find(options.interruptAfter) == std::string::npos) continue;
+      if (options.interruptWith != 0) {
+        if (!interrupted.exchange(true)) kill(child, options.interruptWith);
+      } else if (isOutput) {
+        interrupted = true;
+        break;
+      }
+    }
+    close(fd);
+    return data;
+  }
+
+ private:
+  pid_t child;
+  const RunOptions& options;
+  std::atomic<bool> interrupted;
+};
 
 }  // namespace
 
@@ -116,8 +196,6 @@ RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>
   }
   for (std::string& setting : settings) envp.push_back(setting.data());
   envp.push_back(nullptr);
-  const rlim_t limit = static_cast<rlim_t>(options.fileSizeLimit);
-  const struct rlimit fileSize = {limit, limit};
 
   int outPipe[2], errPipe[2];
   if (pipe2(outPipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
@@ -130,41 +208,48 @@ RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>
   } else if (pipe2(errPipe, O_CLOEXEC) != 0) {
     throw std::runtime_error("pipe failed");
   }
-  // Standard input: a nameless file holding what the run may read.
-  char inputName[] = "/tmp/veriglyph-e2e-input-XXXXXX";
-  const int input = mkostemp(inputName, O_CLOEXEC);
-  if (input < 0) throw std::runtime_error("mkostemp failed");
-  unlink(inputName);
-  if (write(input, options.standardInput.data(), options.standardInput.size()) !=
-          static_cast<ssize_t>(options.standardInput.size()) ||
-      lseek(input, 0, SEEK_SET) != 0) {
-    throw std::runtime_error("cannot write standard input");
+  // Standard input: a nameless file holding what the run may read, or the
+  // file named (a FIFO's writer must be on its way).
+  int input;
+  if (!options.inputPath.empty()) {
+    input = open(options.inputPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (input < 0) throw std::runtime_error("cannot open " + options.inputPath);
+  } else {
+    char inputName[] = "/tmp/veriglyph-e2e-input-XXXXXX";
+    input = mkostemp(inputName, O_CLOEXEC);
+    if (input < 0) throw std::runtime_error("mkostemp failed");
+    unlink(inputName);
+    if (write(input, options.standardInput.data(), options.standardInput.size()) !=
+            static_cast<ssize_t>(options.standardInput.size()) ||
+        lseek(input, 0, SEEK_SET) != 0) {
+      throw std::runtime_error("cannot write standard input");
+    }
+  }
+  int output = outPipe[1];
+  if (!options.outputPath.empty()) {
+    output = open(options.outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (output < 0) throw std::runtime_error("cannot open " + options.outputPath);
   }
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("fork failed");
   if (child == 0) {
-    dup2(input, 0);
-    dup2(outPipe[1], 1);
-    dup2(errPipe[1], 2);
-    if (chdir(folder.c_str()) != 0) _exit(126);
-    if (options.fileSizeLimit >= 0) {
-      // Writing past the limit then fails as on a full disk, instead of
-      // ending the process.
-      signal(SIGXFSZ, SIG_IGN);
-      setrlimit(RLIMIT_FSIZE, &fileSize);
-    }
-    execve(program.c_str(), argv.data(), envp.data());
-    _exit(127);
+    becomeVeriglyph(folder, options, input, output, errPipe[1], program.c_str(), argv.data(),
+                    envp.data());
   }
   close(input);
+  if (output != outPipe[1]) close(output);
   close(outPipe[1]);
   close(errPipe[1]);
+  HangGuard guard(child, options.timeLimit);
   RunResult result;
-  std::thread errReader([&] { result.err = drain(errPipe[0]); });
-  result.out = drain(outPipe[0]);
+  StreamReader reader(child, options);
+  std::thread errReader([&] { result.err = reader.read(errPipe[0], false); });
+  result.out = reader.read(outPipe[0], true);
   errReader.join();
   int status = 0;
   waitpid(child, &status, 0);
+  result.hung = guard.finish();
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
   return result;
 }

@@ -30,6 +30,8 @@ class Scratch {
 
 struct RunResult {
   int status = -1;  // exit status, or -1 when the process did not exit normally
+  int signal = 0;   // the signal that ended it, if one did
+  bool hung = false;  // it outlasted its time limit and was killed
   std::string out;
   std::string err;
 };
@@ -38,9 +40,20 @@ struct RunResult {
 struct RunOptions {
   std::vector<std::string> environment;  // "NAME=value", added to the inherited ones
   long long fileSizeLimit = -1;          // the largest file it may write, as on a full disk
+  long long memoryLimit = -1;            // its address space in bytes, as `ulimit -v`
   std::string standardInput;             // what it reads on standard input
-  bool errorsToTerminal = false;         // standard error is a terminal (a pseudo-terminal)
-  std::string program;                   // another copy of veriglyph to run instead
+  std::string inputPath;                 // else a file to read on standard input (a device, a FIFO)
+  std::string outputPath;         // a file to write standard output to, instead of the pipe read
+  bool errorsToTerminal = false;  // standard error is a terminal (a pseudo-terminal)
+  std::string program;            // another copy of veriglyph to run instead
+  std::vector<int> closedDescriptors;  // of 0, 1 and 2: closed when it starts
+  std::vector<int> ignoredSignals;     // ignored when it starts, as a shell may leave them
+  // Once standard output holds interruptAfter: the signal interruptWith is
+  // sent, or with 0 the reading end of standard output is closed.
+  std::string interruptAfter;
+  int interruptWith = 0;
+  // A run still going after this many seconds is killed and counts as hung.
+  int timeLimit = 50;
 };
 
 // Runs the built veriglyph with the given arguments in folder, with no
