@@ -40,6 +40,14 @@ unsigned jobs() {
   return online > 0 ? static_cast<unsigned>(online) : 1;
 }
 
+// Whether standard output is /dev/null (the same device and inode), where
+// nobody sees what is shown.
+bool outputUnseen() {
+  struct stat output, nowhere;
+  return fstat(STDOUT_FILENO, &output) == 0 && stat("/dev/null", &nowhere) == 0 &&
+         output.st_dev == nowhere.st_dev && output.st_ino == nowhere.st_ino;
+}
+
 // An environment setting, when it is set and not empty.
 const char* setting(const char* name) {
   const char* value = getenv(name);
@@ -84,7 +92,7 @@ int run(int argc, char** argv) {
     fprintf(stderr, "%s\n", usageLine(*usage).c_str());
     return kUsage;
   }
-  Console console(stdout, Palette(wantsColour()));
+  Console console(stdout, Palette(wantsColour()), outputUnseen());
   const bool usesTree = mode != showHelp && mode != showVersion;
   const Tree tree = usesTree ? chooseTree() : Tree::below("");
   return mode({args, tree, jobs(), console});

@@ -11,7 +11,10 @@
 // questions and keep each answer apart.
 class Console {
  public:
-  Console(FILE* stream, Palette palette) : stream(stream), colours(palette) {}
+  // unseen: the stream goes nowhere anyone reads (/dev/null), so that text
+  // which is costly to make and only shown may be left unmade.
+  Console(FILE* stream, Palette palette, bool unseen = false)
+      : stream(stream), colours(palette), nobodyReads(unseen) {}
   Console(std::string& text, Palette palette) : text(&text), colours(palette) {}
 
   void write(std::string_view bytes) {
@@ -31,9 +34,11 @@ class Console {
     if (stream != nullptr) fflush(stream);
   }
   const Palette& palette() const { return colours; }
+  bool unseen() const { return nobodyReads; }
 
  private:
   FILE* stream = nullptr;
   std::string* text = nullptr;
   Palette colours;
+  bool nobodyReads = false;
 };

@@ -13,6 +13,7 @@
 #include "io/ProgressLine.h"
 #include "io/WorkerThread.h"
 #include "match/ListingTable.h"
+#include "match/MatchIndex.h"
 #include "match/MatchReport.h"
 #include "match/ReportWriter.h"
 #include "match/Scoring.h"
@@ -32,10 +33,21 @@ struct Page {
   WrittenReport own;
 };
 
+// What one thread works with while it makes a page.
+struct PageWork {
+  MatchGroups groups;
+  MatchIndex::Scratch scratch;
+};
+
 class PageSet {
  public:
-  PageSet(const Dictionary& dictionary, const ReportPlaces& places, const Palette& palette)
-      : dictionary(dictionary), listing(dictionary), places(places), palette(palette) {}
+  PageSet(const Dictionary& dictionary, const ReportPlaces& places, const Console& console)
+      : dictionary(dictionary),
+        listing(dictionary),
+        index(dictionary),
+        places(places),
+        palette(console.palette()),
+        shown(!console.unseen()) {}
 
   bool write(unsigned jobs, Console& console) {
     jobs = std::clamp(jobs, 1u, kMostJobs);
@@ -44,11 +56,11 @@ class PageSet {
     Crew crew(*this);
     crew.start(jobs);
     ProgressLine progress("pages", dictionary.size());
-    MatchGroups groups;  // for the pages the calling thread makes itself
+    PageWork here;  // for the pages the calling thread makes itself
     bool everyPage = true;
     for (size_t entry = 0; entry < dictionary.size(); ++entry) {
       Page& page = pages[entry % pages.size()];
-      if (!awaitMade(entry, page)) makeHere(entry, page, groups, crew);
+      if (!awaitMade(entry, page)) makeHere(entry, page, here, crew);
       everyPage = finish(page, console) && everyPage;
       {
         std::lock_guard<std::mutex> lock(mutex);
@@ -119,13 +131,13 @@ class PageSet {
   // Makes a page in the calling thread. When memory runs out while workers
   // are left, they are stopped, which gives their memory back, and the
   // calling thread goes on alone.
-  void makeHere(size_t entry, Page& page, MatchGroups& groups, Crew& crew) {
+  void makeHere(size_t entry, Page& page, PageWork& space, Crew& crew) {
     try {
-      make(entry, page, groups);
+      make(entry, page, space);
     } catch (const std::bad_alloc&) {
       if (crew.started == 0) throw;
       crew.stop();
-      make(entry, page, groups);
+      make(entry, page, space);
     }
   }
 
@@ -133,7 +145,7 @@ class PageSet {
   // so that only a few pages are held at any time. A worker that runs out of
   // memory gives its page up to the calling thread and stops.
   void work() {
-    MatchGroups groups;
+    PageWork space;
     for (;;) {
       size_t entry;
       {
@@ -147,7 +159,7 @@ class PageSet {
       Page& page = pages[entry % pages.size()];
       bool madeIt = true;
       try {
-        make(entry, page, groups);
+        make(entry, page, space);
       } catch (...) {
         madeIt = false;
       }
@@ -165,16 +177,23 @@ class PageSet {
 
   // Scores and renders the page, and writes it when it is the first of its
   // text and nothing is at its place yet.
-  void make(size_t entry, Page& page, MatchGroups& groups) {
+  void make(size_t entry, Page& page, PageWork& space) {
     const std::string_view phrase = dictionary.text(entry);
     const SpellTotals totals = dictionary.totals(entry);
-    scoreEntries(dictionary, totals, groups);
+    // Only the entries that share a total with the phrase can score; what
+    // nobody sees is not worked out.
+    index.score(totals, space.groups, space.scratch,
+                shown ? MatchIndex::Agreements::all : MatchIndex::Agreements::scoring);
     page.text.clear();
     page.shown.clear();
     const uint32_t phraseEntry = static_cast<uint32_t>(entry);
-    appendMatchReport(
-        page.text, page.shown,
-        {dictionary, groups, phrase, totals, ReportFormat::html, palette, &listing, phraseEntry});
+    const ReportInput input{dictionary,         space.groups, phrase,   totals,
+                            ReportFormat::html, palette,      &listing, phraseEntry};
+    if (shown) {
+      appendMatchReport(page.text, page.shown, input);
+    } else {
+      appendMatchPage(page.text, input);
+    }
     // Only the first entry of a text creates its page; a later one meets the
     // page the first one wrote, as in a run that takes them one by one.
     page.first = listing.record(phraseEntry).firstWithText == phraseEntry;
@@ -212,8 +231,10 @@ class PageSet {
 
   const Dictionary& dictionary;
   const ListingTable listing;
+  const MatchIndex index;
   const ReportPlaces& places;
   const Palette& palette;
+  const bool shown;         // whether the console's rendering is seen at all
   std::vector<Page> pages;  // a ring: entry e uses pages[e % size]
   std::mutex mutex;
   std::condition_variable made, room;
@@ -227,6 +248,6 @@ class PageSet {
 
 bool writeHtmlSet(const Dictionary& dictionary, unsigned jobs, const ReportPlaces& places,
                   Console& console) {
-  PageSet set(dictionary, places, console.palette());
+  PageSet set(dictionary, places, console);
   return set.write(jobs, console);
 }
