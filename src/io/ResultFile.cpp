@@ -64,6 +64,23 @@ ResultFile::ResultFile(const std::string& folder, std::string_view name, Mode mo
   }
 }
 
+ResultFile::ResultFile(const std::string& folder, int folderFd, int folderError,
+                       std::string_view name, Mode mode)
+    : mode(mode), filePath(folder + "/" + std::string(name)), name(name) {
+  if (name.find('/') != std::string_view::npos) {
+    error = ENOENT;
+  } else if (folderFd < 0) {
+    error = folderError;
+  } else {
+    UniqueFd own(fcntl(folderFd, F_DUPFD_CLOEXEC, 0));
+    if (!own) {
+      error = errno;
+      return;
+    }
+    openIn(std::move(own));
+  }
+}
+
 void ResultFile::openIn(const std::string& folder, FolderLink folderLink) {
   UniqueFd folderFd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC |
                                              (folderLink == FolderLink::refused ? O_NOFOLLOW : 0)));
@@ -71,6 +88,10 @@ void ResultFile::openIn(const std::string& folder, FolderLink folderLink) {
     error = errno;
     return;
   }
+  openIn(std::move(folderFd));
+}
+
+void ResultFile::openIn(UniqueFd folderFd) {
   struct stat info;
   if (mode == Mode::createNew &&
       fstatat(folderFd.get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {

@@ -35,6 +35,11 @@ class ResultFile {
   // it cannot be opened where it belongs.
   ResultFile(const std::string& folder, std::string_view name, Mode mode,
              FolderLink folderLink = FolderLink::followed);
+  // The same in a folder opened already (folderFd, borrowed), or that could
+  // not be opened (folderFd -1, folderError why): for many files in a few
+  // folders.
+  ResultFile(const std::string& folder, int folderFd, int folderError, std::string_view name,
+             Mode mode);
   ResultFile(const ResultFile&) = delete;
   ResultFile& operator=(const ResultFile&) = delete;
   // A file not closed is given up: a created or replaced one never appears.
@@ -52,6 +57,7 @@ class ResultFile {
 
  private:
   void openIn(const std::string& folder, FolderLink folderLink);
+  void openIn(UniqueFd folderFd);
 
   Mode mode = Mode::overwrite;
   WholeFile whole;  // overwrite and createNew

@@ -77,10 +77,24 @@ int WholeFile::place(const char* name, Placing placing) {
   if (fd < 0) return error != 0 ? error : EBADF;
   int why = 0;
   if (tempName[0] == '\0') {
-    char self[32];
-    snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
-    // Only created new: a file with no name cannot replace one.
-    if (linkat(AT_FDCWD, self, folderFd.get(), name, AT_SYMLINK_FOLLOW) != 0) why = errno;
+    // Only created new: a file with no name cannot replace one. Straight from
+    // the descriptor where the system lets us (it asks for a capability), else
+    // through its /proc/self/fd link, a longer way.
+    static std::atomic<bool> byDescriptor{true};
+    bool linked = false;
+    if (byDescriptor.load(std::memory_order_relaxed)) {
+      linked = linkat(fd, "", folderFd.get(), name, AT_EMPTY_PATH) == 0;
+      if (!linked && (errno == EPERM || errno == ENOENT || errno == EINVAL)) {
+        byDescriptor.store(false, std::memory_order_relaxed);
+      } else if (!linked) {
+        why = errno;
+      }
+    }
+    if (!linked && why == 0) {
+      char self[32];
+      snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+      if (linkat(AT_FDCWD, self, folderFd.get(), name, AT_SYMLINK_FOLLOW) != 0) why = errno;
+    }
     if (::close(std::exchange(fd, -1)) != 0 && why == 0) {
       unlinkat(folderFd.get(), name, 0);  // ours, made a moment ago
       why = EIO;

@@ -40,6 +40,8 @@ class ListingTable {
   const Record& record(uint32_t entry) const {
     return *reinterpret_cast<const Record*>(records.data() + size_t{offsets[entry]} * kAlign);
   }
+  // Asks for where an entry's record lies, well ahead of its use.
+  void prefetchOffset(uint32_t entry) const { __builtin_prefetch(&offsets[entry]); }
   // Asks for an entry's record ahead of its use.
   void prefetch(uint32_t entry) const {
     const char* at = records.data() + size_t{offsets[entry]} * kAlign;

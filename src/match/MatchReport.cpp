@@ -77,7 +77,10 @@ void appendGroup(TextBuffer& page, TextBuffer* shown, std::string_view heading,
     if (listing != nullptr) {
       // The listed entries lie anywhere in the list: ask for a record a few
       // entries ahead, so that it has arrived when its turn comes.
-      if (i + 6 < group.size()) listing->prefetch(group[i + 6].entry);
+      // A record is two trips to memory (its offset, then itself), so each
+      // is asked for at a distance of its own.
+      if (i + 16 < group.size()) listing->prefetchOffset(group[i + 16].entry);
+      if (i + 8 < group.size()) listing->prefetch(group[i + 8].entry);
       record = &listing->record(entry);
       text = record->text();
       isPhrase = record->firstWithText == phraseText;

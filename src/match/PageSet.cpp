@@ -1,6 +1,11 @@
 #include "match/PageSet.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <array>
+#include <cerrno>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -47,12 +52,22 @@ class PageSet {
         index(dictionary),
         places(places),
         palette(console.palette()),
-        shown(!console.unseen()) {}
+        shown(!console.unseen()) {
+    openFolders();
+  }
+  ~PageSet() {
+    for (const int fd : folderFds) {
+      if (fd >= 0) close(fd);
+    }
+  }
 
   bool write(unsigned jobs, Console& console) {
     jobs = std::clamp(jobs, 1u, kMostJobs);
     // Enough pages in the ring that no worker waits for the slowest of them.
-    pages.resize(2 * jobs + 2);
+    // A worker takes a batch of entries at a time, so that threads hand
+    // pages over, and sleep and wake, once a batch rather than once a page.
+    batch = std::max(1u, kBatchedPages / jobs);
+    pages.resize(2 * jobs * batch + 2);
     Crew crew(*this);
     crew.start(jobs);
     ProgressLine progress("pages", dictionary.size());
@@ -141,36 +156,44 @@ class PageSet {
     }
   }
 
-  // Takes the next entry as soon as its place in the ring of pages is free,
-  // so that only a few pages are held at any time. A worker that runs out of
-  // memory gives its page up to the calling thread and stops.
+  // Takes the next batch of entries as soon as their places in the ring of
+  // pages are free, so that only a few pages are held at any time. A worker
+  // that runs out of memory gives the rest of its batch up to the calling
+  // thread and stops.
   void work() {
     PageWork space;
-    for (;;) {
-      size_t entry;
+    for (bool madeAll = true; madeAll;) {
+      size_t first, count;
       {
         std::unique_lock<std::mutex> lock(mutex);
         room.wait(lock, [&] {
-          return stopping || next >= dictionary.size() || next < finished + pages.size();
+          const size_t wanted =
+              std::min<size_t>(batch, dictionary.size() - std::min(next, dictionary.size()));
+          return stopping || next >= dictionary.size() || next + wanted <= finished + pages.size();
         });
         if (stopping || next >= dictionary.size()) break;
-        entry = next++;
+        first = next;
+        count = std::min<size_t>(batch, dictionary.size() - next);
+        next += count;
       }
-      Page& page = pages[entry % pages.size()];
-      bool madeIt = true;
+      size_t madeCount = 0;
       try {
-        make(entry, page, space);
+        for (; madeCount < count; ++madeCount) {
+          make(first + madeCount, pages[(first + madeCount) % pages.size()], space);
+        }
       } catch (...) {
-        madeIt = false;
+        madeAll = false;
       }
       {
         std::lock_guard<std::mutex> lock(mutex);
-        page.entry = entry;
-        page.ready = madeIt;
-        page.dropped = !madeIt;
+        for (size_t i = 0; i < count; ++i) {
+          Page& page = pages[(first + i) % pages.size()];
+          page.entry = first + i;
+          page.ready = i < madeCount;
+          page.dropped = i >= madeCount;
+        }
       }
       made.notify_all();
-      if (!madeIt) break;
     }
     setWorking(-1);
   }
@@ -198,7 +221,9 @@ class PageSet {
     // page the first one wrote, as in a run that takes them one by one.
     page.first = listing.record(phraseEntry).firstWithText == phraseEntry;
     if (page.first) {
-      page.own = writeOwnReport(reportPlace(places, phrase, ReportFormat::html), page.text.view());
+      const unsigned char folder = static_cast<unsigned char>(phrase[0]);
+      page.own = writeOwnReport(reportPlace(places, phrase, ReportFormat::html), folderFds[folder],
+                                folderErrors[folder], page.text.view());
     }
   }
 
@@ -225,8 +250,27 @@ class PageSet {
     return done && !report.fellBack;
   }
 
+  // The letter folder of every first byte an entry has, opened once: a
+  // page's own file is made in it, never through a link.
+  void openFolders() {
+    folderFds.fill(-1);
+    folderErrors.fill(0);
+    std::array<bool, 256> wanted{};
+    for (size_t entry = 0; entry < dictionary.size(); ++entry) {
+      wanted[static_cast<unsigned char>(dictionary.text(entry)[0])] = true;
+    }
+    for (size_t byte = 0; byte < 256; ++byte) {
+      if (!wanted[byte]) continue;
+      const std::string folder = places.pages + "/" + std::string(1, static_cast<char>(byte));
+      folderFds[byte] = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+      folderErrors[byte] = folderFds[byte] < 0 ? errno : 0;
+    }
+  }
+
   // Beyond that, more threads only wait for memory, and each holds pages.
   static constexpr unsigned kMostJobs = 16;
+  // Pages taken at a time by all workers together.
+  static constexpr unsigned kBatchedPages = 16;
   static constexpr size_t kKeptCapacity = size_t{1} << 20;  // a rare huge page is not kept
 
   const Dictionary& dictionary;
@@ -235,9 +279,11 @@ class PageSet {
   const ReportPlaces& places;
   const Palette& palette;
   const bool shown;         // whether the console's rendering is seen at all
+  std::array<int, 256> folderFds{}, folderErrors{};  // by first byte
   std::vector<Page> pages;  // a ring: entry e uses pages[e % size]
   std::mutex mutex;
   std::condition_variable made, room;
+  unsigned batch = 1;   // entries a worker takes at a time
   size_t next = 0;      // the next entry a worker takes
   size_t finished = 0;  // entries finished, in order
   int working = 0;      // workers started and not stopped

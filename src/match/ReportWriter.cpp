@@ -44,6 +44,12 @@ WrittenReport writeOwnReport(const ReportPlace& place, std::string_view text) {
   return written(file, text);
 }
 
+WrittenReport writeOwnReport(const ReportPlace& place, int folderFd, int folderError,
+                             std::string_view text) {
+  ResultFile file(place.folder, folderFd, folderError, place.name, ResultFile::Mode::createNew);
+  return written(file, text);
+}
+
 WrittenReport writeReportDetour(const WrittenReport& refused, std::string_view text,
                                 const ReportPlaces& places, Console& console) {
   std::string failedPath = refused.path;

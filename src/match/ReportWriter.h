@@ -39,6 +39,11 @@ struct WrittenReport {
 // whole or not at all. Says nothing, so that many threads may write reports
 // at once.
 WrittenReport writeOwnReport(const ReportPlace& place, std::string_view text);
+// The same, in its folder opened already (folderFd, borrowed), or that could
+// not be opened (folderFd -1, folderError why): for a set of many pages in a
+// few folders.
+WrittenReport writeOwnReport(const ReportPlace& place, int folderFd, int folderError,
+                             std::string_view text);
 // The detours of a report whose own file refused it, told on the console:
 // when something was already there, spellbook/Results/temp_match.txt
 // (replaced whole); when that fails or the place could not be written at all,
