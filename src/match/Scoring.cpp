@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cyphers/BuiltIns.h"
+#include "text/VectorLoops.h"
 #include "wordlist/Dictionary.h"
 
 void MatchGroups::clear() {
@@ -78,21 +79,7 @@ MatchPlan::MatchPlan(const Dictionary& dictionary, const SpellTotals& phrase)
 
 namespace {
 
-// The vector loops of scoring. Each is also built for AVX2, and the best the
-// machine has is taken when the program starts. Not under ThreadSanitizer:
-// the clones' resolvers run, instrumented, before its runtime has started.
-#if defined(__SANITIZE_THREAD__)
-#define VERIGLYPH_UNDER_TSAN 1
-#elif defined(__has_feature)
-#if __has_feature(thread_sanitizer)
-#define VERIGLYPH_UNDER_TSAN 1
-#endif
-#endif
-#ifdef VERIGLYPH_UNDER_TSAN
-#define VERIGLYPH_VECTOR_LOOP
-#else
-#define VERIGLYPH_VECTOR_LOOP __attribute__((target_clones("avx2", "default")))
-#endif
+// The vector loops of scoring (see VectorLoops.h).
 
 // Adds weight to the score of every entry whose total is the phrase's.
 VERIGLYPH_VECTOR_LOOP void addMatches(const int32_t* column, int32_t total, int32_t weight,

@@ -28,7 +28,6 @@ void LineReader::dropStartMark() {
 
 void LineReader::consume(size_t used) {
   if (used == 0) return;
-  linesDone += static_cast<size_t>(std::count(buffer.get(), buffer.get() + used, '\n'));
   memmove(buffer.get(), buffer.get() + used, end - used);
   end -= used;
   skipped = 0;  // what is left is the start of a new line

@@ -43,7 +43,11 @@ class LineReader {
       if (status == Status::end && !startChecked) dropStartMark();
       const bool final = status == Status::end && atEnd;
       if (status != Status::end) return status;
-      consume(splitEveryLine(pending(), final, take));
+      // The calls count the lines, for a fault to name its line.
+      consume(splitEveryLine(pending(), final, [this, &take](std::string_view line) {
+        ++linesDone;
+        take(line);
+      }));
       if (final) return Status::end;
     }
   }
