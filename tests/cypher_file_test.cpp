@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "DataTable.h"
 #include "cyphers/Cypher.h"
 #include "cyphers/CypherFile.h"
 #include "cyphers/Utf8.h"
@@ -30,22 +31,10 @@ int64_t total(const OwnCypherDefinition& cypher, const std::string& text) {
   return totalOf(Cypher::own(cypher), text);
 }
 
+// Every length of UTF-8, and every invalid form (a lone continuation, a
+// truncated sequence, an overlong form, a surrogate, past U+10FFFF, no such
+// lead byte): one byte, U+FFFD.
 TEST(Utf8, DecodesEveryLengthAndRejectsEveryInvalidForm) {
-  // clang-format off
-  const struct { std::string bytes; size_t length; char32_t codePoint; } good[] = {
-      {"A", 1, 'A'}, {std::string(1, '\0'), 1, 0}, {"\x7F", 1, 0x7F}, {"\xC2\x80", 2, 0x80},
-      {"\xC3\xA9z", 2, 0xE9}, {"\xDF\xBF", 2, 0x7FF}, {"\xE0\xA0\x80", 3, 0x800},
-      {"\xE2\x82\xAC", 3, 0x20AC}, {"\xED\x9F\xBF", 3, 0xD7FF}, {"\xEE\x80\x80", 3, 0xE000},
-      {"\xEF\xBF\xBF", 3, 0xFFFF}, {"\xF0\x90\x80\x80", 4, 0x10000},
-      {"\xF0\x9F\x98\x80", 4, 0x1F600}, {"\xF4\x8F\xBF\xBF", 4, 0x10FFFF}};
-  const std::string bad[] = {
-      "\x80", "\xBF\x41",                                                  // lone continuation
-      "\xC3", "\xE2\x82", "\xF0\x9F\x98", "\xE2\x41\xAC", "\xE2\x82\x41",  // truncated
-      "\xC0\xAF", "\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF",          // overlong
-      "\xED\xA0\x80", "\xED\xBF\xBF",                                      // surrogates
-      "\xF4\x90\x80\x80", "\xF5\x80\x80\x80",                              // above U+10FFFF
-      "\xF8\x88\x80\x80\x80", "\xFE", "\xFF"};                             // no such lead byte
-  // clang-format on
   const auto decoded = [](const std::string& text, size_t size) {
     char32_t codePoint = 1;
     bool valid = false;
@@ -53,10 +42,8 @@ TEST(Utf8, DecodesEveryLengthAndRejectsEveryInvalidForm) {
         decodeUtf8(reinterpret_cast<const unsigned char*>(text.data()), size, codePoint, valid);
     return std::to_string(length) + " " + std::to_string(codePoint) + (valid ? " valid" : "");
   };
-  for (const auto& t : good)
-    EXPECT_EQ(decoded(t.bytes, t.bytes.size()),
-              std::to_string(t.length) + " " + std::to_string(t.codePoint) + " valid");
-  for (const std::string& bytes : bad) EXPECT_EQ(decoded(bytes, bytes.size()), "1 65533") << bytes;
+  for (const Row& row : dataRows("utf8-decoding.tsv"))
+    EXPECT_EQ(decoded(row[0], row[0].size()), row[1]) << row[0];
   EXPECT_EQ(decoded("\xE2\x82\xAC", 2), "1 65533");  // never reads past size
   EXPECT_EQ(decoded("A", 0), "0 65533");             // U+FFFD, never valid
 }
@@ -80,54 +67,14 @@ TEST(CypherFile, ReadsNameTagsAndValuesAroundCommentsBlanksCrLfAndByteOrderMark)
 }
 
 TEST(CypherFile, ReportsTheFirstFaultWithItsLine) {
-  const std::string head = "name: N\ntags: t\n", longTag(40, 'x');
-  const std::pair<std::string, std::string> cases[] = {
-      {"", "0: no name line"},
-      {"tags: a\n", "0: no name line"},
-      {"name: X", "0: no tags line"},
-      {"a 1\nb\n", "2: malformed line (expected CHARACTERS VALUE)"},  // before the missing name
-      {"name: X\nname: Y\n", "2: second name line"},
-      {"name: X\ntags: a\n\n# c\ntags: b\n", "5: second tags line"},
-      {"name:  \t \n", "1: empty name"},
-      {"name:", "1: empty name"},
-      {"name: A\x01"
-       "B\n",
-       "1: bad character in name"},
-      {"name: A\xFF\n", "1: bad character in name"},
-      {std::string("name: A\0B", 9), "1: bad character in name"},
-      {"name: X\ntags: \t\n", "2: no tags on tags line"},
-      {"tags: ab c1\n", "1: tag \"c1\" is not ASCII letters"},
-      {"tags: \xC3\xA9\n", "1: tag \"\xC3\xA9\" is not ASCII letters"},
-      {"tags: a\x01\xFF"
-       "b\n",
-       "1: tag \"a??b\" is not ASCII letters"},
-      {"tags: " + longTag + "1\n",
-       "1: tag \"" + longTag.substr(0, 32) + "...\" is not ASCII letters"},
-      {"tags: ab ord\n", "1: tag \"ord\" is already taken"},
-      {"tags: ab Ab ab\n", "1: tag \"ab\" listed twice"},
-      {head + "a\n", "3: malformed line (expected CHARACTERS VALUE)"},
-      {head + "a 1 2\n", "3: malformed line (expected CHARACTERS VALUE)"},
-      {head + "Name: X\n", "3: value is not a decimal number"},
-      {head + "a\xC3 1\n", "3: invalid UTF-8 in characters"},
-      {head + "\xED\xA0\x80 1\n", "3: invalid UTF-8 in characters"},
-      {head + "a\x7F 1\n", "3: control character in characters"},
-      {head + std::string("a\0 1", 4), "3: control character in characters"},
-      {head + "a\r 1\r\n", "3: control character in characters"},
-      {head + "a 1x\n", "3: value is not a decimal number"},
-      {head + "a -1\n", "3: value is not a decimal number"},
-      {head + "a +1\n", "3: value is not a decimal number"},
-      {head + "a 1\r", "3: value is not a decimal number"},  // a CR ends a line only before LF
-      {head + "a 1000001\n", "3: value out of range (0 to 1000000)"},
-      {head + "a " + std::string(100000, '9') + "\n", "3: value out of range (0 to 1000000)"},
-      {head + "ab 1\r\n\r\nb 2 \n", "5: character \"b\" listed twice"},
-      {head + "aa 1\n", "3: character \"a\" listed twice"},
-      {head + std::string(1 << 20, 'a') + " 1", "3: character \"a\" listed twice"},
-      {head + "\xD7\x9B 20\n\xD7\x9A\xD7\x9B 20\n", "4: character \"\xD7\x9B\" listed twice"},
-      {"\xEF\xBB\xBF" + head + "\xEF\xBB\xBF 1\n\xEF\xBB\xBF\xEF\xBB\xBF 1\n",
-       "4: character \"\xEF\xBB\xBF\" listed twice"},  // a BOM past the start is a character
-      {"\r\n\xEF\xBB\xBFname: X\n", "2: value is not a decimal number"}};
-  for (const auto& [text, fault] : cases)
-    EXPECT_EQ(faultOf(text), "ERROR: cypher file c/x.txt, line " + fault) << text.substr(0, 60);
+  std::vector<Row> cases = dataRows("cypher-file-faults.tsv");
+  const std::string head = "name: N\ntags: t\n";
+  cases.push_back(
+      {head + "a " + std::string(100000, '9') + "\n", "3: value out of range (0 to 1000000)"});
+  cases.push_back({head + std::string(1 << 20, 'a') + " 1", "3: character \"a\" listed twice"});
+  for (const Row& row : cases)
+    EXPECT_EQ(faultOf(row[0]), "ERROR: cypher file c/x.txt, line " + row[1])
+        << row[0].substr(0, 60);
 }
 
 class CypherFolder : public testing::Test {
