@@ -33,6 +33,16 @@ inline std::string unescape(const std::string& text) {
   return bytes;
 }
 
+// The pieces of text between each by; none in empty text.
+inline std::vector<std::string> split(const std::string& text, char by) {
+  std::vector<std::string> pieces;
+  for (size_t start = 0, end = 0; !text.empty() && end != std::string::npos; start = end + 1) {
+    end = text.find(by, start);
+    pieces.push_back(text.substr(start, end - start));
+  }
+  return pieces;
+}
+
 using Row = std::vector<std::string>;
 
 // The rows of tests/data/name, each with its fields unescaped; a row without
@@ -43,11 +53,8 @@ inline std::vector<Row> dataRows(const std::string& name) {
   size_t fields = 0, number = 0;
   for (std::string line; std::getline(in, line);) {
     ++number;
-    Row row;
-    for (size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
-      end = line.find('\t', start);
-      row.push_back(unescape(line.substr(start, end - start)));
-    }
+    Row row = split(line, '\t');
+    for (std::string& field : row) field = unescape(field);
     if (fields == 0) {
       fields = row.size();  // the header
       continue;

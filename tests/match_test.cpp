@@ -1,5 +1,6 @@
 #include <sstream>
 
+#include "DataTable.h"
 #include "TestSupport.h"
 #include "cyphers/CypherSet.h"
 #include "match/ListingTable.h"
@@ -47,49 +48,23 @@ void agree(const std::string& setup, SpellTotals& w, SpellTotals& q) {
 TEST(Match, ScoresClassesAndMarkers) {
   // Score of W against Q and W's screen form. The score's KV and S need the letters in both, its
   // Bacon capitals in both; the markers look at W alone.
-  // clang-format off
-  const struct {  // shown: the first-entry form
-    const char* setup; int score; const char *shown, *text = "word", *phrase = "phrase";
-  } cases[] = {
-      {"", 0, "word"}, {"ord", 2, "word"}, {"rev-red", 1, "word"}, {"sumer", 1, "word"}, {"jr", 1, "word"},
-      {"j", 4, "^35word^0"}, {"tri", 3, "^35word^0"}, {"sq", 3, "^35word^0"},
-      {"eng-ext", 3, "^35word^0"}, {"baconis", 1, "^35word^0"}, {"bacon baconis", 1, "^35word^0"},
-      {"bacon baconis", 1, "[^33word^0]", "word", "Phrase"}, {"eng-ext j", 7, "[^33word^0]"},
-      {"pri", 5, "^36word^0"}, {"j pri", 9, "[[^36word^0]]"}, {"eng-ext j pri", 12, "[^36word^0]"},
-      {"satan", 1, "^31word^0"}, {"rev", 1, "^32word^0 {^32rv^0}"}, {"sept", 1, "^32word^0 {^32sp^0}"},
-      {"red", 1, "^34word^0"}, {"j red", 5, "(^35word^0)"}, {"eng-ext j red", 8, "(^35word^0)"},
-      {"red pri", 6, "^36word^0 {^34r^0}"}, {"ord red pri", 8, "^36word^0 {^33+^0}"},
-      {"j satan", 5, "^35word^0 {^31st^0}"}, {"oe", 1, "word"}, {"oe rev", 2, "^32word^0 {^32rv^0,^0oe^0}"},
-      {"kv", 0, "word"}, {"s", 0, "word"}, {"alw kfw", 2, "word {^31al^0,^31kf^0}"},
-      {"kv", 1, "vat {^36kv^0}", "vat", "kit"}, {"kv", 1, "Vat {^36kv^0}", "Vat", "KIT"},
-      {"kv", 0, "vat {^36kv^0}", "vat", "bit"}, {"kv", 0, "bat", "bat", "kit"},
-      {"wkv=word qkv=wkv", 0, "vat {^36kv^0}", "vat", "kit"},  // a KV total equal to its own ordinal
-      {"s", 1, "sat {^31sx^0}", "sat", "Sit"}, {"s", 0, "sat {^31sx^0}", "sat", "bit"}, {"s", 0, "bat", "bat", "sit"},
-      {"bacon", 1, "Bat", "Bat", "biT"}, {"bacon", 0, "Bat", "Bat", "bit"}, {"bacon", 0, "bat", "bat", "Bit"},
-      {"baconis", 1, "^35bat^0", "bat", "bit"}, {"", 0, "cats {^33pl?^0}", "cats"}, {"", 0, "who(?)", "who"},
-      {"j", 4, "^35who(?)^0", "who"}, {"wrev=qord wrev-red=qred", 0, "word {^32%@^0}"},
-      {"wrev=word wrev-red=wred", 0, "word {^36%!!^0}"}, {"wrev=word", 0, "word {^0%^0}"},
-      {"wrev-red=wred", 0, "word {^34%^0}"}, {"wkfw=walw", 0, "word {^31%^0}"},
-      {"qrev=qord qrev-red=qred ord red rev rev-red pri sept oe kv s satan alw kfw", 16,
-       "^36kits^0 {^33pl?^0,^33++^0,^34r^0,^32rv^0,^32sp^0,^0oe^0,^36kv^0,^31sx^0,^31st^0,^31al^0,^31kf^0,^36%!!^0}", "kits"},
-      {"wrev=qord wrev-red=qred red pri", 6, "^36word^0 {^32%@^0,^34r^0,^34%^0}"}};
-  // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.text) + " / " + c.phrase + ": " + c.setup);
-    SpellTotals w = spell(c.text, 100), q = spell(c.phrase, 1000);
-    agree(c.setup, w, q);
+  for (const Row& c : dataRows("match-scores.tsv")) {
+    const std::string &setup = c[0], &text = c[3], &phrase = c[4];
+    SCOPED_TRACE(text + " / " + phrase + ": " + setup);
+    SpellTotals w = spell(text, 100), q = spell(phrase, 1000);
+    agree(setup, w, q);
     Dictionary dictionary;
-    dictionary.add(c.text, w);
+    dictionary.add(text, w);
     const MatchPlan plan(dictionary, q);
     int32_t score = -1;
     plan.score(0, 1, &score);
-    EXPECT_EQ(score, c.score);
-    EXPECT_EQ(plan.primeMatch(0), std::string(c.setup).find("pri") != std::string::npos);
+    EXPECT_EQ(std::to_string(score), c[1]);
+    EXPECT_EQ(plan.primeMatch(0), setup.find("pri") != std::string::npos);
     for (bool first : {true, false}) {
       TextBuffer out;
-      appendListedSpell(out, c.text, agreementOf(w, q), ownMarks(c.text, w), q.holds(kHoldsCapital),
+      appendListedSpell(out, text, agreementOf(w, q), ownMarks(text, w), q.holds(kHoldsCapital),
                         first, Palette(true));
-      EXPECT_EQ(out.view(), (first ? "" : ",  ") + ansi(c.shown));
+      EXPECT_EQ(out.view(), (first ? "" : ",  ") + ansi(c[2]));
     }
   }
   Dictionary both;  // a spell agrees with itself in everything: 34, unless a total is 0
@@ -106,51 +81,36 @@ TEST(Match, ScoresClassesAndMarkers) {
 }
 
 TEST(Match, ReportFileAndConsole) {
-  const std::vector<std::string> mixed = {"Apple", "apple", "Avocado", "banana", "Cherry"};
-  const std::string mixedScreen = "[[SEARCHPHRASE:Apple]]\napple,  Avocado,  banana,  Cherry\n";
-  // clang-format off
-  const struct {  // the one group scores 5; screen: what follows the banner
-    bool html; std::string phrase; std::vector<std::string> group; std::string list, screen;
-  } cases[] = {
-      {false, "Apple", {}, "", ""}, {true, "Apple", {}, "", ""},
-      {false, "Apple", mixed, "\n\n**5 matches**\n\n* *apple*\n* Avocado\n* *banana*\n* Cherry\n", mixedScreen},
-      {true, "Apple", mixed, "<br><h2>5 matches</h2><br>\n<ul>\n<li><i><a href=\"../a/match_apple.htm\">apple</a></i></li>\n"
-       "<li><a href=\"match_Avocado.htm\">Avocado</a></li>\n<li><i><a href=\"../b/match_banana.htm\">banana</a></i></li>\n"
-       "<li><a href=\"../C/match_Cherry.htm\">Cherry</a></li>\n</ul>\n", mixedScreen},
-      {false, "apple", {"Avocado", "apricot", "apple"}, "\n\n**5 matches**\n\n* *Avocado*\n* apricot\n",
-       "Avocado,  apricot[[SEARCHPHRASE:apple]]\n\n"},
-      {true, "Apple", {"Apple"}, "<br><h2>5 matches</h2><br>\n<ul>\n</ul>\n", "[[SEARCHPHRASE:Apple]]\n\n"},
-      {true, "A1", {"A&B#1?%", "<B> \"q\""}, "<br><h2>5 matches</h2><br>\n<ul>\n<li><a href=\"match_A&amp;B%231%3F%25.htm\">A&amp;B#1?%</a></li>\n"
-       "<li><a href=\"../&lt;/match_&lt;B&gt; &quot;q&quot;.htm\">&lt;B&gt; &quot;q&quot;</a></li>\n</ul>\n",
-       "A&B#1?%,  <B> \"q\"\n"},
-      {false, "a1", {"A&B#1?%"}, "\n\n**5 matches**\n\n* *A&B#1?%*\n", "A&B#1?%\n"}};
-  // clang-format on
+  // The one group scores 5; SCREEN: what follows the banner.
   const std::string rule(71, '-'), blank(71, ' ');
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.phrase + (c.html ? " html " : " text ") + std::to_string(c.group.size()));
+  for (const Row& row : dataRows("match-reports.tsv")) {
+    const bool html = row[0] == "html";
+    const std::string &said = row[1], &list = row[3], &screen = row[4];
+    const std::vector<std::string> group = split(row[2], '|');
+    SCOPED_TRACE(said + (html ? " html " : " text ") + std::to_string(group.size()));
     Dictionary dictionary;  // distinct totals: no markers, no colour
     MatchGroups groups;
-    const SpellTotals phrase = spell(c.phrase, 10000);
-    for (const std::string& text : c.group) {
+    const SpellTotals phrase = spell(said, 10000);
+    for (const std::string& text : group) {
       const SpellTotals totals = spell(text, 100 + 200 * static_cast<int32_t>(dictionary.size()));
       groups.byScore[5].push_back(
           {static_cast<uint32_t>(dictionary.size()), agreementOf(totals, phrase)});
       dictionary.add(text, totals);
     }
     TextBuffer page, shown;
-    const ReportFormat format = c.html ? ReportFormat::html : ReportFormat::text;
-    appendMatchReport(page, shown, {dictionary, groups, c.phrase, phrase, format, Palette(true)});
-    const std::string head = c.html ? "<html><head><title>" + c.phrase +
-                                          " (matching spells)</title></head><body>\n"
-                                          "<h1>Spells matching: " +
-                                          c.phrase + "</h1>\n<p>The search phrase: '<b>" +
-                                          c.phrase + "</b>'</p>\n"
-                                    : "The search phrase: '" + c.phrase + "'\n";
-    EXPECT_EQ(page.view(), head + c.list + (c.html ? "</body></html>\n" : ""));
-    const std::string heading = c.html ? "<h2>5 matches</h2>" : "**5 matches**";
+    const ReportFormat format = html ? ReportFormat::html : ReportFormat::text;
+    appendMatchReport(page, shown, {dictionary, groups, said, phrase, format, Palette(true)});
+    const std::string head = html ? "<html><head><title>" + said +
+                                        " (matching spells)</title></head><body>\n"
+                                        "<h1>Spells matching: " +
+                                        said + "</h1>\n<p>The search phrase: '<b>" + said +
+                                        "</b>'</p>\n"
+                                  : "The search phrase: '" + said + "'\n";
+    EXPECT_EQ(page.view(), head + list + (html ? "</body></html>\n" : ""));
+    const std::string heading = html ? "<h2>5 matches</h2>" : "**5 matches**";
     const std::string banner = rule + "\n" + blank + "\n     \x1b[33m" + heading + "\x1b[0m : '" +
-                               c.phrase + "'\n" + blank + "\n" + rule + "\n";
-    EXPECT_EQ(shown.view(), c.group.empty() ? "" : banner + c.screen);
+                               said + "'\n" + blank + "\n" + rule + "\n";
+    EXPECT_EQ(shown.view(), group.empty() ? "" : banner + screen);
   }
 }
 
