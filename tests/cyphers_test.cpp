@@ -1,6 +1,7 @@
 #include <climits>
 #include <set>
 
+#include "DataTable.h"
 #include "TestSupport.h"
 #include "cyphers/CypherFile.h"
 #include "cyphers/CypherSet.h"
@@ -19,33 +20,21 @@ const Cypher& byTag(const std::string& tag) {
 TEST(Cyphers, KnownTotalsOfEveryCypher) {
   const std::string upperCase = "ABCDEFGHIJKLMNOPQRSTUVWXYZ",
                     lowerCase = "abcdefghijklmnopqrstuvwxyz";
-  // clang-format off
-  const struct { const char* tag; int hello, capitals, smalls, ampersand; const char* shortHello; } cases[] = {
-      {"ord", 124, 351, 351, 27, "124/"},          {"red", 52, 126, 126, 0, "52/"},
-      {"rev", 146, 351, 351, 27, "146rev/"},       {"rev-red", 47, 126, 126, 0, "47revred/"},
-      {"kv", 52, 153, 153, 0, "52kv/"},            {"s", 52, 135, 135, 0, "52s/"},
-      {"sumer", 744, 2106, 2106, 27, "744sumer/"}, {"j", 1157, 4195, 4195, 800, "1157j/"},
-      {"jr", 50, 127, 127, 8, "50jr/"},            {"bacon", 176, 1027, 351, 27, "176bacon/"},
-      {"baconis", 246, 676, 702, 0, "246baconis/"}, {"satan", 474, 1261, 1261, 0, "474st/"},
-      {"sept", 34, 98, 98, 0, "34sept/"},          {"pri", 386, 1161, 1161, 0, "386pri/"},
-      {"tri", 982, 3276, 3276, 0, "982tri/"},      {"sq", 1840, 6201, 6201, 0, "1840sq/"},
-      {"eng-ext", 817, 4095, 4095, 900, "817eng-ext/"}, {"alw", 70, 351, 351, 0, "70alw/"},
-      {"kfw", 126, 351, 351, 0, "126kfw/"},        {"oe", 116, 329, 329, 0, "116/"},
-      {"fib", 786, 1218, 1218, 0, "786fib/"}};
-  // clang-format on
-  ASSERT_EQ(std::size(cases), kBuiltInCyphers);
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.tag);
-    const Cypher& cypher = byTag(c.tag);
-    EXPECT_EQ(cypher.defaultTag, c.tag);
-    EXPECT_EQ(totalOf(cypher, "Hello World"), c.hello);
-    EXPECT_EQ(totalOf(cypher, upperCase), c.capitals);
-    EXPECT_EQ(totalOf(cypher, lowerCase), c.smalls);
-    EXPECT_EQ(totalOf(cypher, "&"), c.ampersand);
+  const std::vector<Row> cases = dataRows("builtin-totals.tsv");
+  ASSERT_EQ(cases.size(), kBuiltInCyphers);
+  for (const Row& c : cases) {
+    SCOPED_TRACE(c[0]);
+    const Cypher& cypher = byTag(c[0]);
+    EXPECT_EQ(cypher.defaultTag, c[0]);
+    EXPECT_EQ(std::to_string(totalOf(cypher, "Hello World")), c[1]);
+    EXPECT_EQ(std::to_string(totalOf(cypher, upperCase)), c[2]);
+    EXPECT_EQ(std::to_string(totalOf(cypher, lowerCase)), c[3]);
+    EXPECT_EQ(std::to_string(totalOf(cypher, "&")), c[4]);
     EXPECT_EQ(totalOf(cypher, "0123456789"), 45);  // digits count their face value everywhere
     std::string shortForm;
-    appendTotal(shortForm, cypher, "Hello World", c.hello, LineForm::shortForm, Palette(true));
-    EXPECT_EQ(shortForm, c.shortHello);  // no label and no colour
+    appendTotal(shortForm, cypher, "Hello World", std::stoi(c[1]), LineForm::shortForm,
+                Palette(true));
+    EXPECT_EQ(shortForm, c[5]);  // no label and no colour
   }
 }
 
@@ -77,27 +66,15 @@ TEST(Cyphers, AlphabetsWithAShape) {
 
 TEST(Cyphers, LongLinesOfWorkedExamples) {
   // Cypher, spell, and the long line after the label, before any colour reset.
-  // clang-format off
-  const char* const cases[][3] = {
-      {"ord", "Hello World", "124  (8+5+12+12+15+0+23+15+18+12+4)  [7]"},
-      {"satan", "Hello World", "474  (43+40+47+47+50+58+50+53+47+39)  [6]"},
-      {"bacon", "Hello World", "176  (34+5+12+12+15+0+49+15+18+12+4)  [5]"},
-      {"ord", "", "0  ()  [0]"}, {"ord", "a b", "3  (1+0+2)  [3]"}, {"satan", "a b", "73  (36+37)  [1]"},
-      {"satan", "ab!", "73  (36+37)  [1]"}, {"satan", " -", "0  ()  [0]"}, {"satan", "7&", "7  (7)  [7]"},
-      {"satan", "\xc3\xa9z", "61  (61)  [7]"}, {"rev", "az", "27  (26+1)  [9]"}, {"rev", "7&", "34  (7+27)  [7]"},
-      {"sumer", "7&", "34  (7+27)  [7]"}, {"bacon", "7&", "34  (7+27)  [7]"}, {"j", "7&", "807  (7+800)  [6]"},
-      {"bacon", "Ab", "29  (27+2)  [2]"}, {"baconis", "Ab", "5  (1+4)  [5]"}, {"bacon", "aB", "29  (1+28)  [2]"},
-      {"baconis", "aB", "5  (2+3)  [5]"}, {"kv", "kv", "33  (11+22)  [6]"}, {"red", "kv", "6  (2+4)  [6]"},
-      {"sumer", "a1", "7  (6+1)  [7]"}, {"ord", "\xc3\xa9", "0  (0+0)  [0]"}};
-  // clang-format on
-  for (const auto& [tag, spell, line] : cases) {
+  for (const Row& c : dataRows("builtin-long-lines.tsv")) {
+    const std::string &tag = c[0], &spell = c[1];
     const Cypher& cypher = byTag(tag);
     const std::string reset = cypher.colour == Colour::none ? "" : "\033[0m";
     for (bool colour : {true, false}) {
       const Palette palette(colour);
       std::string out;
       appendTotal(out, cypher, spell, totalOf(cypher, spell), LineForm::longLine, palette);
-      EXPECT_EQ(out, std::string(palette.code(cypher.colour)) + cypher.label + line +
+      EXPECT_EQ(out, std::string(palette.code(cypher.colour)) + cypher.label + c[2] +
                          (colour ? reset : ""))
           << tag << " '" << spell << "'";
     }
