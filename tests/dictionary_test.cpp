@@ -1,4 +1,5 @@
 #include "wordlist/Dictionary.h"
+#include "DataTable.h"
 #include "TestSupport.h"
 #include "cyphers/CypherSet.h"
 #include "search/ValueSearch.h"
@@ -35,30 +36,23 @@ TEST(Loading, LineRulesAndFailures) {
     if (b != '\n') raw += static_cast<char>(b);
   const std::string huge(1 << 20, 'a');
   using Lines = Dictionary::HashLines;
-  // clang-format off
-  const struct { Lines lines; std::string bytes, entries; } cases[] = {
-      {Lines::entries, "abbey\nbee\ncat\r\n", "abbey\nbee\ncat\n"}, {Lines::entries, "abbey\r\nlast word", "abbey\nlast word\n"},
-      {Lines::entries, "a\rb\n", "a\rb\n"}, {Lines::entries, "abbey\r", "abbey\r\n"},
-      {Lines::entries, "\r\n\nabbey\n\r\n\n\r\n", "abbey\n"}, {Lines::entries, "", ""},
-      {Lines::entries, "  Two  Words \r\n \n", "  Two  Words \n \n"}, {Lines::entries, "ab\0cd\r\n\0xyz\nok\n"s, "ab\nok\n"},
-      {Lines::entries, "#note\r\n#\n", "#note\n#\n"}, {Lines::entries, "abbey\nabbey\n", "abbey\nabbey\n"},
-      {Lines::entries, huge + "\n" + raw + "\r\n" + raw, huge + "\n" + raw + "\n" + raw + "\n"},
-      {Lines::comments, "#note\nThe Grand Framework\n#\r\n # kept\n", "The Grand Framework\n # kept\n"},
-      {Lines::comments, "Spell One\r\n\r\nspell two", "Spell One\nspell two\n"}};
-  // clang-format on
+  std::vector<Row> cases = dataRows("word-list-lines.tsv");
+  cases.push_back(
+      {"entries", huge + "\n" + raw + "\r\n" + raw, huge + "\n" + raw + "\n" + raw + "\n"});
   WorkingFolder folder;
   Dictionary loaded, fromBytes;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::PrintToString(c.bytes.substr(0, 40)));
-    folder.write("list.txt", c.bytes);
+  for (const Row& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c[1].substr(0, 40)));
+    const Lines lines = c[0] == "entries" ? Lines::entries : Lines::comments;
+    folder.write("list.txt", c[1]);
     const size_t before = loaded.size();
-    ASSERT_TRUE(loaded.load("list.txt", c.lines));  // each load appends
-    EXPECT_EQ(entries(loaded, before), c.entries);
+    ASSERT_TRUE(loaded.load("list.txt", lines));  // each load appends
+    EXPECT_EQ(entries(loaded, before), c[2]);
     // The table's streaming reader splits lines by the same rules.
-    if (c.lines == Lines::entries) {
-      EXPECT_EQ(streamed("list.txt"), c.entries);
+    if (lines == Lines::entries) {
+      EXPECT_EQ(streamed("list.txt"), c[2]);
     }
-    fromBytes.appendFileBytes(c.bytes, c.lines);
+    fromBytes.appendFileBytes(c[1], lines);
   }
   EXPECT_EQ(entries(fromBytes), entries(loaded));
   for (size_t i = 0; i < loaded.size(); ++i) {  // every entry carries its own totals
@@ -99,31 +93,19 @@ TEST(Loading, StreamedLinesKeepToTheirLimit) {
 }
 
 TEST(SearchTerms, SplitParseAndRecognise) {
-  // clang-format off
-  const char* const splits[][2] = {  // search string, its raw terms in brackets
-      {"", ""}, {"33ord/21red/40rev", "[33ord][21red][40rev]"}, {"33ord/", "[33ord]"}, {"/33ord", "[][33ord]"},
-      {"33ord//21red", "[33ord][][21red]"}, {"/", "[]"}, {"//", "[][]"}, {"a b/ c/", "[a b][ c]"}};
-  // Raw term: "tag as typed:value text=value (or out of range) +tag recognised (or -tag kept)"
-  const char* const terms[][2] = {
-      {"ord33", "ord:33=33 +ord"}, {"3o3rd", "ord:33=33 +ord"}, {"rev-red40", "revred:40=40 +rev-red"},
-      {"033ord", "ord:033=33 +ord"}, {"ord", "ord:=0 +ord"}, {"", ":=0 -"}, {"33", ":33=33 -"},
-      {" -1.5 +x ", "x:15=15 -x"}, {"ord\xc3\xa9 7", "ord:7=7 +ord"}, {"eng-ext5", "engext:5=5 +eng-ext"},
-      {"old-eng5", "oldeng:5=5 -oldeng"}, {"ORD33", "ORD:33=33 -ORD"}, {"Ord33", "Ord:33=33 -Ord"},
-      {"33fib", "fib:33=33 -fib"}, {"2147483647ord", "ord:2147483647=2147483647 +ord"},
-      {"2147483648ord", "ord:2147483648=out +ord"}, {"4294967296ord", "ord:4294967296=out +ord"}};
-  // clang-format on
-  for (const auto& [search, pieces] : splits) {
+  for (const Row& row : dataRows("search-splits.tsv")) {
     std::string got;
-    for (const std::string& piece : splitSearchString(search)) got += "[" + piece + "]";
-    EXPECT_EQ(got, pieces) << search;
+    for (const std::string& piece : splitSearchString(row[0])) got += "[" + piece + "]";
+    EXPECT_EQ(got, row[1]) << row[0];
   }
+  // PARSED: "tag as typed:value text=value (or out of range) +tag recognised (or -tag kept)"
   const CypherSet cyphers;
-  for (const auto& [raw, expected] : terms) {
-    SearchTerm t = parseSearchTerm(raw);
+  for (const Row& row : dataRows("search-terms.tsv")) {
+    SearchTerm t = parseSearchTerm(row[0]);
     std::string got =
         t.cypherTag + ":" + t.valueText + "=" + (t.inRange ? std::to_string(t.value) : "out");
     const bool known = recogniseSearchTerm(t, cyphers);
-    EXPECT_EQ(got + (known ? " +" : " -") + t.cypherTag, expected) << raw;
+    EXPECT_EQ(got + (known ? " +" : " -") + t.cypherTag, row[1]) << row[0];
   }
   // Every letters-only tag of a spell cypher compares that cypher's column.
   for (size_t m = 0; m < kBuiltInCyphers; ++m) {
