@@ -2,6 +2,7 @@
 // sums that join words.
 #include <unistd.h>
 
+#include "DataTable.h"
 #include "TestSupport.h"
 #include "cyphers/CypherFile.h"
 #include "cyphers/CypherSet.h"
@@ -34,23 +35,10 @@ Scanned scan(const std::string& bytes, size_t maxWords, const std::vector<Search
 }
 
 TEST(Scan, FormsEveryPhraseOfEveryLine) {
-  using namespace std::string_literals;
-  // clang-format off
-  const struct { std::string bytes; size_t maxWords; std::string phrases; } cases[] = {
-      {"a b c", 6, "1:1\ta\n1:1\ta b\n1:1\ta b c\n1:2\tb\n1:2\tb c\n1:3\tc\n"},
-      {" \ta\t\t b  ", 6, "1:1\ta\n1:1\ta b\n1:2\tb\n"},            // blanks and tabs
-      {"a b\r\nc\r\n", 2, "1:1\ta\n1:1\ta b\n1:2\tb\n2:1\tc\n"},    // CR LF
-      {"a\rb c\r\r\n", 6, "1:1\ta\rb\n1:1\ta\rb c\r\n1:2\tc\r\n"},  // another CR is a byte
-      {"x\0y z\nw"s, 6, "1:1\tx\n2:1\tw\n"},                        // NUL; last line, no LF
-      {"\n\r\n a \n\n", 6, "3:1\ta\n"},                             // empty lines count
-      {"", 6, ""}, {" \t \n", 6, ""},
-      {"a b c\nd e", 1, "1:1\ta\n1:2\tb\n1:3\tc\n2:1\td\n2:2\te\n"},
-      {"a b c", 2, "1:1\ta\n1:1\ta b\n1:2\tb\n1:2\tb c\n1:3\tc\n"}};
-  // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::PrintToString(c.bytes));
-    const Scanned scanned = scan(c.bytes, c.maxWords);
-    EXPECT_EQ(scanned.out, c.phrases);
+  for (const Row& c : dataRows("scan-phrases.tsv")) {
+    SCOPED_TRACE(testing::PrintToString(c[0]));
+    const Scanned scanned = scan(c[0], std::stoul(c[1]));
+    EXPECT_EQ(scanned.out, c[2]);
     EXPECT_EQ(scanned.status, ScanStatus::done);
   }
 }
