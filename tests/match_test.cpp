@@ -114,21 +114,6 @@ TEST(Match, ReportFileAndConsole) {
   }
 }
 
-// A page's head names the phrase three times, each escaped for the page.
-TEST(Match, PageHeadEscapesThePhrase) {
-  const std::string phrase = "<i>Tom & \"Jerry\"</i>";
-  const Dictionary none;
-  TextBuffer page, shown;
-  appendMatchReport(
-      page, shown,
-      {none, MatchGroups{}, phrase, totalsOf(phrase), ReportFormat::html, Palette(false)});
-  const std::string escaped = "&lt;i&gt;Tom &amp; &quot;Jerry&quot;&lt;/i&gt;";
-  EXPECT_EQ(page.view(),
-            "<html><head><title>" + escaped +
-                " (matching spells)</title></head><body>\n<h1>Spells matching: " + escaped +
-                "</h1>\n<p>The search phrase: '<b>" + escaped + "</b>'</p>\n</body></html>\n");
-}
-
 // Any number of threads leaves the same pages and console text as one, also
 // with more threads than pages, no pages at all, and a page already there. A
 // page without its letter folder (Ab) fails the set.

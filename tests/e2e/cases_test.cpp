@@ -2,7 +2,8 @@
 //
 // A case folder holds:
 //   args      the arguments, one per line; "\n", "\r", "\t", "\\" and "\xHH"
-//             stand for the bytes they name (an empty file: no arguments)
+//             stand for the bytes they name, as in tests/data/ (an empty
+//             file: no arguments)
 //   status    the exit status (0 when absent)
 //   stdout    the exact standard output
 //   after     optional: the name of a case whose finished folder this one
@@ -32,6 +33,7 @@
 #include <regex>
 #include <set>
 
+#include "DataTable.h"
 #include "e2e/Scratch.h"
 
 namespace fs = std::filesystem;
@@ -54,29 +56,6 @@ std::vector<std::string> lines(const std::string& text) {
     start = end + 1;
   }
   return result;
-}
-
-std::string unescape(const std::string& text) {
-  std::string bytes;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\' || i + 1 == text.size()) {
-      bytes += text[i];
-      continue;
-    }
-    const char code = text[++i];
-    if (code == 'n')
-      bytes += '\n';
-    else if (code == 'r')
-      bytes += '\r';
-    else if (code == 't')
-      bytes += '\t';
-    else if (code == 'x' && i + 2 < text.size()) {
-      bytes += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-      i += 2;
-    } else
-      bytes += code;
-  }
-  return bytes;
 }
 
 // Files, links and folders below folder, by relative path, with their
