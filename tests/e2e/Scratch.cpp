@@ -173,7 +173,7 @@ class StreamReader {
 
 }  // namespace
 
-RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>& args,
+Started startVeriglyph(const std::string& folder, const std::vector<std::string>& args,
                        const RunOptions& options) {
   // Everything the child needs is made before the fork: between fork and
   // exec, a child of a threaded process may only make plain system calls.
@@ -240,11 +240,18 @@ RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>
   if (output != outPipe[1]) close(output);
   close(outPipe[1]);
   close(errPipe[1]);
+  return {child, outPipe[0], errPipe[0]};
+}
+
+RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>& args,
+                       const RunOptions& options) {
+  const Started started = startVeriglyph(folder, args, options);
+  const pid_t child = started.pid;
   HangGuard guard(child, options.timeLimit);
   RunResult result;
   StreamReader reader(child, options);
-  std::thread errReader([&] { result.err = reader.read(errPipe[0], false); });
-  result.out = reader.read(outPipe[0], true);
+  std::thread errReader([&] { result.err = reader.read(started.err, false); });
+  result.out = reader.read(started.out, true);
   errReader.join();
   int status = 0;
   waitpid(child, &status, 0);

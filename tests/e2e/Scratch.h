@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <vector>
 
@@ -29,8 +31,8 @@ class Scratch {
 };
 
 struct RunResult {
-  int status = -1;  // exit status, or -1 when the process did not exit normally
-  int signal = 0;   // the signal that ended it, if one did
+  int status = -1;    // exit status, or -1 when the process did not exit normally
+  int signal = 0;     // the signal that ended it, if one did
   bool hung = false;  // it outlasted its time limit and was killed
   std::string out;
   std::string err;
@@ -59,6 +61,15 @@ struct RunOptions {
 // Runs the built veriglyph with the given arguments in folder, with no
 // standard input.
 RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>& args,
+                       const RunOptions& options = {});
+
+// A run started and not waited for: its process, and the reading ends of its
+// standard output and standard error.
+struct Started {
+  pid_t pid;
+  int out, err;
+};
+Started startVeriglyph(const std::string& folder, const std::vector<std::string>& args,
                        const RunOptions& options = {});
 
 extern const char* const kWordListRelative;

@@ -1,6 +1,5 @@
 #include "e2e/ServerProcess.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -8,7 +7,8 @@
 
 #include <chrono>
 #include <regex>
-#include <stdexcept>
+
+#include "e2e/Scratch.h"
 
 namespace {
 
@@ -23,30 +23,8 @@ void drain(int fd, std::string& into) {
 }  // namespace
 
 ServerProcess::ServerProcess(const std::string& folder, const std::vector<std::string>& args) {
-  std::string program = VERIGLYPH_BINARY;
-  std::vector<std::string> copies(args);
-  std::vector<char*> argv{program.data()};
-  for (std::string& arg : copies) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  int outPair[2], errPair[2];
-  if (pipe2(outPair, O_CLOEXEC) != 0 || pipe2(errPair, O_CLOEXEC) != 0) {
-    throw std::runtime_error("pipe failed");
-  }
-  pid = fork();
-  if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) {
-    const int input = open("/dev/null", O_RDONLY);
-    dup2(input, 0);
-    dup2(outPair[1], 1);
-    dup2(errPair[1], 2);
-    if (chdir(folder.c_str()) != 0) _exit(126);
-    execv(program.c_str(), argv.data());
-    _exit(127);
-  }
-  close(outPair[1]);
-  close(errPair[1]);
-  outPipe = outPair[0];
-  errPipe = errPair[0];
+  const Started started = startVeriglyph(folder, args);
+  pid = started.pid, outPipe = started.out, errPipe = started.err;
   outReader = std::thread([this] { drain(outPipe, out); });
   // The start line, read byte by byte so that nothing after it is taken.
   const auto deadline = Clock::now() + std::chrono::seconds(30);
