@@ -8,14 +8,11 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -85,36 +82,6 @@ void Scratch::remove(const std::string& relative) { fs::remove_all(at(relative))
 
 namespace {
 
-// Kills the child when it outlasts its time limit, unless told it ended.
-class HangGuard {
- public:
-  HangGuard(pid_t child, int seconds)
-      : thread([this, child, seconds] {
-          std::unique_lock<std::mutex> lock(mutex);
-          if (!ended.wait_for(lock, std::chrono::seconds(seconds), [this] { return done; })) {
-            hung = true;
-            kill(child, SIGKILL);
-          }
-        }) {}
-  ~HangGuard() { finish(); }
-  // Tells the guard the child ended (its output is closed); whether it hung.
-  bool finish() {
-    {
-      std::lock_guard<std::mutex> lock(mutex);
-      done = true;
-    }
-    ended.notify_all();
-    if (thread.joinable()) thread.join();
-    return hung;
-  }
-
- private:
-  std::mutex mutex;
-  std::condition_variable ended;
-  bool done = false, hung = false;
-  std::thread thread;
-};
-
 // The child's side between fork and exec: plain system calls only.
 [[noreturn]] void becomeVeriglyph(const std::string& folder, const RunOptions& options, int input,
                                   int output, int errors, const char* program, char** argv,
@@ -135,6 +102,7 @@ class HangGuard {
     const struct rlimit memory = {limit, limit};
     setrlimit(RLIMIT_AS, &memory);
   }
+  alarm(options.timeLimit);  // a hang ends in SIGALRM, which the program leaves alone
   execve(program, argv, envp);
   _exit(127);
 }
@@ -246,17 +214,15 @@ Started startVeriglyph(const std::string& folder, const std::vector<std::string>
 RunResult runVeriglyph(const std::string& folder, const std::vector<std::string>& args,
                        const RunOptions& options) {
   const Started started = startVeriglyph(folder, args, options);
-  const pid_t child = started.pid;
-  HangGuard guard(child, options.timeLimit);
   RunResult result;
-  StreamReader reader(child, options);
+  StreamReader reader(started.pid, options);
   std::thread errReader([&] { result.err = reader.read(started.err, false); });
   result.out = reader.read(started.out, true);
   errReader.join();
   int status = 0;
-  waitpid(child, &status, 0);
-  result.hung = guard.finish();
+  waitpid(started.pid, &status, 0);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+  result.hung = result.signal == SIGALRM;
   return result;
 }

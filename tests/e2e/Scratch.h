@@ -33,7 +33,7 @@ class Scratch {
 struct RunResult {
   int status = -1;    // exit status, or -1 when the process did not exit normally
   int signal = 0;     // the signal that ended it, if one did
-  bool hung = false;  // it outlasted its time limit and was killed
+  bool hung = false;  // it outlasted its time limit and was ended
   std::string out;
   std::string err;
 };
@@ -54,8 +54,9 @@ struct RunOptions {
   // sent, or with 0 the reading end of standard output is closed.
   std::string interruptAfter;
   int interruptWith = 0;
-  // A run still going after this many seconds is killed and counts as hung.
-  int timeLimit = 50;
+  // A run still going after this many seconds is ended (by SIGALRM) and
+  // counts as hung; 0: never.
+  unsigned timeLimit = 50;
 };
 
 // Runs the built veriglyph with the given arguments in folder, with no

@@ -23,7 +23,9 @@ void drain(int fd, std::string& into) {
 }  // namespace
 
 ServerProcess::ServerProcess(const std::string& folder, const std::vector<std::string>& args) {
-  const Started started = startVeriglyph(folder, args);
+  RunOptions untimed;  // stopped by the test, however long it takes
+  untimed.timeLimit = 0;
+  const Started started = startVeriglyph(folder, args, untimed);
   pid = started.pid, outPipe = started.out, errPipe = started.err;
   outReader = std::thread([this] { drain(outPipe, out); });
   // The start line, read byte by byte so that nothing after it is taken.
