@@ -17,13 +17,22 @@
 //   stderr    optional: the exact standard error (else there must be none)
 //   shipped   optional: files of the repository's spellbook/ tree to copy in,
 //             one path a line (such as Cyphers/hebrew.txt)
+//   tmp       optional: what the private fallback file /tmp/veriglyph_temp_match.txt
+//             must hold after the run (a file of ours, mode 0600)
+//   tmp-given optional: what stands at that path before the run: a file of
+//             ours, mode 0600, with this content, or a folder
 // Every other file of the scratch folder must be left as it was given, and
-// the run must write nothing to standard error.
+// the run must write nothing to standard error. The cases that meet the
+// fallback file are under tests/e2e/tmp-cases/, run one at a time by
+// veriglyph_tmp_fallback_tests; there the fallback must be left as given
+// (absent when none is) unless tmp says otherwise.
 //
 // With VERIGLYPH_RECORD_CASES set in the environment, a run writes status,
 // stdout and expect/ from what the program did instead of comparing: a way
 // to start a new case, whose recorded bytes must then be read and checked.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -40,7 +49,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kCasesDir = fs::path(VERIGLYPH_E2E_DIR) / "cases";
+#ifndef VERIGLYPH_CASES
+#define VERIGLYPH_CASES "cases"
+#endif
+const fs::path kCasesDir = fs::path(VERIGLYPH_E2E_DIR) / VERIGLYPH_CASES;
+const bool kFallbackCases = kCasesDir.filename() == "tmp-cases";
+const char* const kTmp = "/tmp/veriglyph_temp_match.txt";
 const fs::path kFixturesDir = fs::path(VERIGLYPH_E2E_DIR) / "fixtures";
 const fs::path kShippedDir = fs::path(VERIGLYPH_E2E_DIR) / ".." / ".." / "spellbook";
 
@@ -78,6 +92,17 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
   return files;
 }
 
+// The fallback file as a run leaves it: its content, unless it is absent, a
+// folder, or no private file of ours.
+std::string fallbackLeft() {
+  struct stat info {};
+  if (lstat(kTmp, &info) != 0) return "(absent)";
+  if (S_ISDIR(info.st_mode)) return "(folder)";
+  const bool ours =
+      (info.st_mode & (S_IFMT | 0777)) == (S_IFREG | 0600) && info.st_uid == geteuid();
+  return ours ? readAll(kTmp) : "(not a private file)";
+}
+
 void writeBytes(const fs::path& file, const std::string& content) {
   fs::create_directories(file.parent_path());
   std::ofstream(file, std::ios::binary) << content;
@@ -85,8 +110,9 @@ void writeBytes(const fs::path& file, const std::string& content) {
 
 void record(const fs::path& dir, const RunResult& run,
             const std::map<std::string, std::string>& before,
-            const std::map<std::string, std::string>& after) {
+            const std::map<std::string, std::string>& after, const std::string& tmp) {
   writeBytes(dir / "stdout", run.out);
+  if (tmp[0] != '(') writeBytes(dir / "tmp", tmp);
   fs::remove(dir / "stderr");
   if (!run.err.empty()) writeBytes(dir / "stderr", run.err);
   fs::remove(dir / "status");
@@ -135,6 +161,14 @@ void prepare(const fs::path& dir, Scratch& scratch) {
   if (fs::exists(dir / "remove")) {
     for (const std::string& path : lines(readAll(dir / "remove"))) scratch.remove(path);
   }
+  if (!kFallbackCases) return;
+  fs::remove_all(kTmp);
+  if (fs::is_directory(dir / "tmp-given")) {
+    fs::create_directory(kTmp);
+  } else if (fs::exists(dir / "tmp-given")) {
+    fs::copy_file(dir / "tmp-given", kTmp);
+    fs::permissions(kTmp, fs::perms::owner_read | fs::perms::owner_write);
+  }
 }
 
 // The bytes a run shows without colour: every escape code taken out.
@@ -168,11 +202,13 @@ void runCase(const std::string& name, bool colourless) {
   options.environment.push_back(colourless ? "NO_COLOR=1" : "NO_COLOR=");
   RunResult run = runVeriglyph(scratch.path(), args, options);
   EXPECT_TRUE(fs::is_empty(home)) << "the run wrote into its home";
+  const std::string tmp = kFallbackCases ? fallbackLeft() : "";
+  if (kFallbackCases) fs::remove_all(kTmp);
   fs::remove_all(home);
   for (size_t at; (at = run.err.find(home)) != std::string::npos;)
     run.err.replace(at, home.size(), "$HOME");
   if (!colourless && getenv("VERIGLYPH_RECORD_CASES") != nullptr) {
-    record(dir, run, given, snapshot(scratch.path()));
+    record(dir, run, given, snapshot(scratch.path()), tmp);
     return;
   }
 
@@ -181,6 +217,14 @@ void runCase(const std::string& name, bool colourless) {
   const std::string stdoutExpected = readAll(dir / "stdout");
   EXPECT_EQ(run.out, colourless ? withoutColour(stdoutExpected) : stdoutExpected);
   EXPECT_EQ(run.err, fs::exists(dir / "stderr") ? readAll(dir / "stderr") : "");
+  if (kFallbackCases) {
+    const fs::path was = dir / "tmp-given";
+    EXPECT_EQ(tmp, fs::exists(dir / "tmp") ? readAll(dir / "tmp")
+                   : fs::is_directory(was) ? "(folder)"
+                   : fs::exists(was)       ? readAll(was)
+                                           : "(absent)")
+        << "in " << kTmp;
+  }
   const std::map<std::string, std::string> left = snapshot(scratch.path());
   for (const auto& [path, content] : expected) {
     const auto found = left.find(path);

@@ -46,29 +46,6 @@ struct TmpFallback : testing::Test {
 
 }  // namespace
 
-// lm shares jewish 50 with magic (and so with ma/gic, whose "/" counts nothing): 4 points.
-TEST_F(TmpFallback, UnwritableReportGoesToPrivateTmpFile) {
-  for (auto [spell, stale] : {std::pair{"magic", false}, {"ma/gic", false}, {"magic", true}}) {
-    SCOPED_TRACE(std::string(spell) + (stale ? " over a stale file" : ""));
-    clearTmp();
-    if (stale) std::ofstream(kTmp) << std::string(500, 'x'), chmod(kTmp, 0600);
-    Scratch scratch;
-    scratch.writeWordList({"lm"});
-    const std::string s = spell, dashes(71, '-'), blanks(71, ' ');
-    if (s == "magic") scratch.remove("spellbook/Results");  // ma/gic needs Results/match_ma/
-    EXPECT_EQ(run(scratch, {"--match", s}, 0),
-              kLoad + fallbackStart(s, "spellbook/Results/match_" + s + ".txt") +
-                  "Looping through dictionary...\n-----------------------------\n" + dashes + "\n" +
-                  blanks + "\n     \033[33m**4 matches**\033[0m : '" + s + "'\n" + blanks + "\n" +
-                  dashes + "\n\033[35mlm\033[0m {\033[31m%\033[0m}\n" +
-                  "-----------------------------\nDone.\nArchiving <" + s +
-                  "> in user spellbook...\nWARNING - failed to open spellbook/user_entries.txt in "
-                  "order to compare your spell against\n ... previous entries\nDone\n");
-    expectPrivateTmpFile("The search phrase: '" + s + "'\n\n\n**4 matches**\n\n* lm\n");
-    EXPECT_EQ(scratch.readFile("spellbook/user_entries.txt"), s + "\n");
-  }
-}
-
 // A link to a file, a link to nothing, a folder, and (only root can hand a file to someone
 // else) a file of another user.
 TEST_F(TmpFallback, UnsafeTmpFileIsRefused) {
@@ -92,71 +69,6 @@ TEST_F(TmpFallback, UnsafeTmpFileIsRefused) {
     EXPECT_FALSE(scratch.exists("spellbook/user_entries.txt"));
     EXPECT_EQ(plant == 3 ? readFileBytes(kTmp) : "theirs\n", "theirs\n");
   }
-}
-
-// A spell meets itself with every weight but KV and Bacon (no k, v or capital): 32. The set
-// fails: the fallback holds one page at most.
-TEST_F(TmpFallback, HtmlPageWithoutLetterFolderGoesToTmp) {
-  const auto page = [](const std::string& phrase, const std::string& score) {
-    return "<html><head><title>" + phrase + " (matching spells)</title></head><body>\n" +
-           "<h1>Spells matching: " + phrase + "</h1>\n<p>The search phrase: '<b>" + phrase +
-           "</b>'</p>\n<br><h2>" + score + " matches</h2><br>\n<ul>\n</ul>\n" +
-           "<br><h2>All prime matches</h2><br>\n<ul>\n</ul>\n</body></html>\n";
-  };
-  for (const std::string spell : {"1st", "'tis"}) {
-    SCOPED_TRACE(spell);
-    clearTmp();
-    Scratch scratch;
-    scratch.writeWordList({"ab", spell});
-    const std::string path = "spellbook/ResultsHTML/" + spell.substr(0, 1) + "/match_" + spell;
-    EXPECT_NE(run(scratch, {"--html"}, 1)
-                  .find("Dictionary Match for <" + spell + ">\n" +
-                        fallbackStart(spell, path + ".htm") + "Looping through dictionary...\n"),
-              std::string::npos);
-    EXPECT_EQ(scratch.readFile("spellbook/ResultsHTML/a/match_ab.htm"), page("ab", "31"));
-    expectPrivateTmpFile(page(spell, "32"));
-    EXPECT_FALSE(scratch.exists("spellbook/user_entries.txt"));
-  }
-}
-
-// A link at temp_match.txt and a spell that climbs out of the results folder both end in the
-// private fallback; nothing is written through the link or outside the tree.
-TEST_F(TmpFallback, NothingLeadsOutOfTheTree) {
-  for (const std::string spell : {"magic", "a/../../../escaped"}) {
-    SCOPED_TRACE(spell);
-    clearTmp();
-    Scratch scratch;
-    scratch.writeWordList({"lm"});
-    scratch.writeFile("victim.txt", "precious\n");
-    scratch.writeFile("spellbook/Results/match_magic.txt", "an earlier report\n");
-    symlink("../../victim.txt", scratch.at("spellbook/Results/temp_match.txt").c_str());
-    scratch.writeFile("spellbook/Results/match_a/.keep", "");  // the folder the spell names
-    const std::string out = run(scratch, {"--match", spell}, 0);
-    const std::string detour =
-        spell == "magic"
-            ? "Output file already exists. Writing to temp file until the older match-result is "
-              "deleted.\nWARNING: failed to open output file (spellbook/Results/temp_match.txt)."
-            : "WARNING: failed to open output file (spellbook/Results/match_" + spell + ".txt).";
-    EXPECT_EQ(out.substr(0, out.find(" Writing to temp file.\n")),
-              kLoad + "Performing dictionary match against <" + spell + ">\n" + detour);
-    expectPrivateTmpFile("The search phrase: '" + spell + "'\n" +
-                         (spell == "magic" ? "\n\n**4 matches**\n\n* lm\n" : ""));
-    EXPECT_EQ(scratch.readFile("victim.txt"), "precious\n");
-    EXPECT_FALSE(scratch.exists("escaped.txt") || scratch.exists("../escaped.txt"));
-  }
-}
-
-// A page that can be written nowhere is told, the set goes on, and the run fails.
-TEST_F(TmpFallback, HtmlSetGoesOnPastAPageWrittenNowhere) {
-  Scratch scratch;
-  scratch.writeWordList({"1st", "ab"});
-  mkdir(kTmp, 0700);
-  const std::string out = run(scratch, {"--html"}, 1);
-  EXPECT_NE(out.find(fallbackStart("1st", "spellbook/ResultsHTML/1/match_1st.htm") +
-                     "ERROR: failed to open temporary output file (" + kTmp +
-                     ").\nDictionary Match for <ab>\n"),
-            std::string::npos);
-  EXPECT_TRUE(scratch.exists("spellbook/ResultsHTML/a/match_ab.htm"));
 }
 
 // The HTML set gives the same console text, pages, temp_match.txt and /tmp fallback for any
