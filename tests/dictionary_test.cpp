@@ -6,7 +6,6 @@
 #include "wordlist/LineReader.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 
 using namespace std::string_literals;
 
@@ -30,7 +29,7 @@ std::string entries(const Dictionary& dictionary, size_t from = 0) {
   return all;
 }
 
-TEST(Loading, LineRulesAndFailures) {
+TEST(Loading, LineRules) {
   std::string raw;  // every byte but NUL and LF
   for (int b = 1; b < 256; ++b)
     if (b != '\n') raw += static_cast<char>(b);
@@ -59,19 +58,6 @@ TEST(Loading, LineRulesAndFailures) {
     const SpellTotals expected = totalsOf(loaded.text(i)), got = loaded.totals(i);
     EXPECT_TRUE(expected.totals == got.totals && expected.flags == got.flags) << i;
   }
-  const size_t count = loaded.size();
-  folder.write("folder.txt/x", "");
-  // Only a regular file is read: a device or a FIFO could hang or never end.
-  mkfifo("fifo.txt", 0600);
-  for (const char* unreadable :
-       {"missing.txt", "folder.txt", "/dev/null/x", "/dev/zero", "fifo.txt"})
-    EXPECT_FALSE(loaded.load(unreadable, Lines::entries)) << unreadable;
-  EXPECT_EQ(loaded.size(), count);
-  SpellTotals odd;
-  odd.totals.fill(7);
-  loaded.add("odd", odd);  // an entry with totals of its own choosing
-  EXPECT_EQ(loaded.text(count), "odd");
-  EXPECT_EQ(loaded.total(count, Method::kfw), 7);
 }
 
 // A streamed line is held whole up to its limit, skipped bytes after a NUL

@@ -9,7 +9,6 @@
 #include "scan/PhrasePlan.h"
 #include "scan/PhraseScan.h"
 #include "scan/ScanTerms.h"
-#include "wordlist/Lines.h"
 
 namespace {
 
@@ -58,7 +57,7 @@ TEST(Scan, ThirtyTwoWordsAtMost) {
   EXPECT_EQ(phrases.back(), "1:34\tw34");
 }
 
-TEST(Scan, JoinsCountAndTooLongLinesStopAfterTheLinesBefore) {
+TEST(Scan, JoinsCount) {
   OwnCypherDefinition blanks{"own.txt", "Blanks", {"blanks"}, {{U' ', 100}, {U'a', 1}}};
   CypherSet cyphers;
   cyphers.addOwn(Cypher::own(blanks));
@@ -67,11 +66,6 @@ TEST(Scan, JoinsCountAndTooLongLinesStopAfterTheLinesBefore) {
   ASSERT_TRUE(parseScanTerms("102blanks", terms, error) &&
               recogniseScanTerms(terms, cyphers, error));
   EXPECT_EQ(scan("a\t\ta a\n", 6, terms).out, "1:1\ta a\n1:2\ta a\n");  // 1 + 100 + 1
-
-  const Scanned tooLong = scan("a b\n\n" + std::string(kMaxLineBytes + 1, 'x') + "\nc\n", 1);
-  EXPECT_EQ(tooLong.status, ScanStatus::lineTooLong);
-  EXPECT_EQ(tooLong.lines, 2u);
-  EXPECT_EQ(tooLong.out, "1:1\ta\n1:2\tb\n");
 }
 
 }  // namespace
