@@ -1,13 +1,10 @@
-// Result files, whole reads and the table export: where a write could go
-// astray or a failure could pass for success.
+// Result files and whole reads: where a write could go astray or a failure
+// could pass for success. (The table export's fields and failures are the
+// export-* cases' and AnUnwritableStandardOutputFailsTheRun's.)
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <numeric>
-
 #include "TestSupport.h"
-#include "cyphers/CypherSet.h"
-#include "export/TableExport.h"
 #include "io/Fd.h"
 #include "io/ResultFile.h"
 #include "text/Digits.h"
@@ -78,32 +75,6 @@ TEST(Fd, ReadsToTheEndWithinALimit) {
   }
   const UniqueFd full(open("/dev/full", O_WRONLY | O_CLOEXEC));
   EXPECT_FALSE(fd::writeAll(full.get(), "x"));
-}
-
-// CSV quotes a field that holds a comma, a quote or a line end, doubling its
-// quotes; TSV turns a TAB into a blank. A table that cannot be written whole
-// is a failure.
-TEST(TableExport, FieldsAndFailures) {
-  WorkingFolder folder;
-  folder.write("in.txt", "a,b\n\"q\"\ncr\r\n\tt\tx\n");
-  const CypherSet cyphers;
-  std::vector<size_t> columns(cyphers.all().size());
-  std::iota(columns.begin(), columns.end(), 0);
-  const auto exported = [&](TableFormat format, const char* out) {
-    const UniqueFd input(open("in.txt", O_RDONLY));
-    FILE* file = fopen(out, "w");
-    const ExportEnd end = exportTable(input.get(), format, cyphers, columns, file);
-    fclose(file);
-    return end.kind;
-  };
-  ASSERT_EQ(exported(TableFormat::csv, "out.csv"), ExportEnd::Kind::done);
-  ASSERT_EQ(exported(TableFormat::tsv, "out.tsv"), ExportEnd::Kind::done);
-  const std::string csv = readFileText("out.csv"), tsv = readFileText("out.tsv");
-  for (const char* row : {"\r\n\"a,b\",3,", "\r\n\"\"\"q\"\"\",", "\r\ncr,", "\r\n\tt\tx,"})
-    EXPECT_NE(csv.find(row), std::string::npos) << row;
-  for (const char* row : {"\na,b\t3\t", "\n\"q\"\t", "\ncr\t", "\n t x\t"})
-    EXPECT_NE(tsv.find(row), std::string::npos) << row;
-  EXPECT_EQ(exported(TableFormat::csv, "/dev/full"), ExportEnd::Kind::unwritable);
 }
 
 }  // namespace
