@@ -1,15 +1,7 @@
-#include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <string>
-
 #include "DataTable.h"
+#include "TestSupport.h"
 #include "cyphers/Cypher.h"
 #include "cyphers/CypherFile.h"
 #include "cyphers/Utf8.h"
@@ -77,68 +69,17 @@ TEST(CypherFile, ReportsTheFirstFaultWithItsLine) {
         << row[0].substr(0, 60);
 }
 
-class CypherFolder : public testing::Test {
- protected:
-  void SetUp() override {
-    char name[] = "/tmp/veriglyph-cyphers-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    root = name;
-  }
-  void TearDown() override { std::filesystem::remove_all(root); }
-  void write(const std::string& name, const std::string& text) {
-    std::ofstream(root + "/" + name, std::ios::binary) << text;
-  }
-  std::string read(const std::function<bool(std::string_view)>& builtIn = onlyOrdTaken) {
-    error = {};
-    if (!readCypherFolder(folder, builtIn, cyphers, error)) return error.message();
-    std::string all;
-    for (const OwnCypherDefinition& c : cyphers)
-      all += c.path.substr(root.size()) + "=" + c.name + " ";
-    return all;
-  }
-  std::string root, folder = "";
+// A folder's files are read in byte order of their names, *.txt only, and the
+// first faulty one stops the reading: the own-folder-* and own-file-* cases,
+// and own-tags-clash. A file too large to read is refused before it is read.
+TEST(CypherFolder, RefusesAFileTooLarge) {
+  WorkingFolder folder;
+  folder.write("c/a.txt", "");
+  ASSERT_EQ(truncate("c/a.txt", (16 << 20) + 1), 0);
   std::vector<OwnCypherDefinition> cyphers;
   CypherFileError error;
-};
-
-TEST_F(CypherFolder, ReadsTxtFilesInByteOrderOfTheirNames) {
-  folder = root;
-  EXPECT_EQ(read(), "");
-  for (const std::string name : {"b", "a", "C", "\xC3\xA9"})
-    write(name + ".txt", "name: " + name + "\ntags: " + (name == "\xC3\xA9" ? "e" : name) + "\n");
-  write("c.md", "junk"), write("d.txt~", "junk"), write("e.TXT", "junk");
-  EXPECT_EQ(read(), "/C.txt=C /a.txt=a /b.txt=b /\xC3\xA9.txt=\xC3\xA9 ");
-  folder = root + "/missing";
-  EXPECT_EQ(read(), "");
-  folder = root + "/b.txt";
-  EXPECT_EQ(read(), "ERROR: cypher file " + folder +
-                        ", line 0: cannot read folder: " + std::strerror(ENOTDIR));
-}
-
-TEST_F(CypherFolder, StopsAtTheFirstFaultyFile) {
-  folder = root;
-  write("a.txt", "name: A\ntags: a aa\n"), write("b.txt", "name: B\ntags: b\n");
-  write("c.txt", "name: C\n\ntags: c aa\n");
-  EXPECT_EQ(read(), "ERROR: cypher file " + root + "/c.txt, line 3: tag \"aa\" is already taken");
-  EXPECT_EQ(cyphers.size(), 2u);  // those read before it
-  write("c.txt", "name: C\ntags: c ord\n");
-  EXPECT_EQ(read(), "ERROR: cypher file " + root + "/c.txt, line 2: tag \"ord\" is already taken");
-  EXPECT_EQ(read([](std::string_view tag) { return tag == "b"; }),
-            "ERROR: cypher file " + root + "/b.txt, line 2: tag \"b\" is already taken");
-  const std::pair<std::function<void(const std::string&)>, std::string> faults[] = {
-      {[](const std::string& p) { mkdir(p.c_str(), 0700); }, "not a regular file"},
-      {[](const std::string& p) { EXPECT_EQ(symlink("nowhere", p.c_str()), 0); },
-       std::string("cannot read file: ") + std::strerror(ENOENT)},
-      {[](const std::string& p) {
-         std::ofstream{p}.close();
-         EXPECT_EQ(truncate(p.c_str(), (16 << 20) + 1), 0);
-       },
-       "file too large (over 16 MiB)"}};
-  for (const auto& [make, reason] : faults) {
-    std::filesystem::remove(root + "/c.txt");
-    make(root + "/c.txt");
-    EXPECT_EQ(read(), "ERROR: cypher file " + root + "/c.txt, line 0: " + reason);
-  }
+  EXPECT_FALSE(readCypherFolder("c", onlyOrdTaken, cyphers, error));
+  EXPECT_EQ(error.message(), "ERROR: cypher file c/a.txt, line 0: file too large (over 16 MiB)");
 }
 
 }  // namespace

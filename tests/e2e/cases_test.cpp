@@ -112,7 +112,7 @@ void record(const fs::path& dir, const RunResult& run,
             const std::map<std::string, std::string>& before,
             const std::map<std::string, std::string>& after, const std::string& tmp) {
   writeBytes(dir / "stdout", run.out);
-  if (tmp[0] != '(') writeBytes(dir / "tmp", tmp);
+  if (kFallbackCases && tmp[0] != '(') writeBytes(dir / "tmp", tmp);
   fs::remove(dir / "stderr");
   if (!run.err.empty()) writeBytes(dir / "stderr", run.err);
   fs::remove(dir / "status");
