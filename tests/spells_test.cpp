@@ -1,3 +1,7 @@
+#include <functional>
+#include <map>
+
+#include "DataTable.h"
 #include "TestSupport.h"
 #include "cyphers/CypherSet.h"
 #include "text/QueryPhrases.h"
@@ -16,59 +20,47 @@ TEST(SpellTotals, AgreeWithEveryCypherAndNoteLetters) {
     for (size_t m = 0; m < kSpellCyphers; ++m)
       EXPECT_EQ(totals.totals[m], totalOf(builtInCyphers()[m], text)) << m;
   }
-  // Letter facts. K/V counts only where it changed the total: in "kid" it did not
-  // (11 + 9 + 4 both ways).
-  const std::pair<const char*, int> facts[] = {
-      {"Sun", kHoldsS | kHoldsCapital},
-      {"bus", kHoldsS},
-      {"vat", kHoldsKV | kKVCounts},
-      {"Kiss", kHoldsS | kHoldsKV | kHoldsCapital | kKVCounts},
-      {"kid", kHoldsKV},
-      {"x$\xc3\x89", 0},
-      {"", 0}};
-  for (const auto& [text, flags] : facts) EXPECT_EQ(totalsOf(text).flags, flags) << text;
 }
 
-TEST(SpellTotals, DigitalRootsAndSymmetries) {
-  // "&" counts 27 in ordinal but 0 in reduced: the roots disagree.
-  const std::pair<const char*, int> roots[] = {{"Hello World", 7}, {"", 0},      {"i", 9},
-                                               {"zz", 7},          {"a&", 1},    {"!?", 0},
-                                               {"&", -1},          {"& - &", -1}};
-  for (const auto& [text, root] : roots) {
-    const SpellTotals s = totalsOf(text);
-    bool disagree = false;
-    EXPECT_EQ(digitalRoot(s[Method::ordinal], s[Method::reduced], disagree), std::max(root, 0));
-    EXPECT_EQ(disagree, root < 0) << text;
-  }
-  // "aisy": 54 both ways but reduced 18 against 27; "ah": reduced 9 both ways but 9 against 45.
-  using Texts = std::vector<const char*>;
-  const auto check = [](bool (*test)(const SpellTotals&), const Texts& yes, const Texts& no) {
-    for (const char* text : yes) EXPECT_TRUE(test(totalsOf(text))) << text;
-    for (const char* text : no) EXPECT_FALSE(test(totalsOf(text))) << text;
+// What a spell's text says of it: its letters, its digital root, its
+// symmetries, whether it may be a query or a plural, and its forms.
+TEST(TextFacts, AsTabled) {
+  const auto yes = [](bool fact) { return std::string(fact ? "yes" : "no"); };
+  const auto letters = [](const SpellTotals& s) {
+    std::string names;
+    for (const auto& [flag, name] : {std::pair{kHoldsS, "s"},
+                                     {kHoldsKV, "kv"},
+                                     {kHoldsCapital, "capital"},
+                                     {kKVCounts, "kv-counts"}})
+      if (s.flags & flag) names += (names.empty() ? "" : " ") + std::string(name);
+    return s.flags & ~15 ? "other flags" : names;
   };
-  check(ordinalSymmetry, {"az", "aisy", "&", ""}, {"ah", "Hello World", "p"});
-  check(reducedSymmetry, {"az", "ah", "&", ""}, {"aisy", "Hello World", "p"});
-  check(fullSymmetry, {"az", "&", ""}, {"aisy", "ah", "Hello World", "p"});
-  check(alwkfwMatch, {"p", "&", ""}, {"az", "aisy", "ah", "Hello World"});
-}
-
-TEST(TextTests, QueryPluralAndHelpers) {
-  for (const char* yes : {"Whole", "somewhere", "thistle", "you will not go", "You will", "How to",
-                          "I can", "can I", "It is", "is it", "What I do"})
-    EXPECT_TRUE(possibleQuery(yes)) << yes;
-  for (const char* no : {"WHAT IS", "you will go", "You shall", "howto", "i can", "it's", ""})
-    EXPECT_FALSE(possibleQuery(no)) << no;
-  for (const char* yes : {"Cats", "s", "S", "bus", "BoSs", "sS"})
-    EXPECT_TRUE(possiblePlurality(yes));
-  for (const char* no : {"glass", "BOSS", "", "ss", "cat", "cats "})
-    EXPECT_FALSE(possiblePlurality(no)) << no;
-  EXPECT_FALSE(hasCapitals("\xc3\x89t\xc3\xa9") || endsWith("cats", "S") || endsWith("s", "ss"));
-  EXPECT_EQ(lowerCaseForm("ABC-123_xyz &Z\xc3\x89"), "abc-123_xyz &z\xc3\x89");
-  std::string html, href;
-  appendHtmlEscaped(html, "Tom's <b> \"&amp;\" #?%");
-  appendHrefEscaped(href, "Tom's <b> \"&amp;\" #?%");
-  EXPECT_EQ(html, "Tom's &lt;b&gt; &quot;&amp;amp;&quot; #?%");
-  EXPECT_EQ(href, "Tom's &lt;b&gt; &quot;&amp;amp;&quot; %23%3F%25");
+  const auto root = [](const SpellTotals& s) {
+    bool disagree = false;
+    const int root = digitalRoot(s[Method::ordinal], s[Method::reduced], disagree);
+    return disagree ? "disagree" : std::to_string(root);
+  };
+  const auto escaped = [](void (*append)(std::string&, std::string_view), const std::string& t) {
+    std::string out;
+    append(out, t);
+    return out;
+  };
+  const std::map<std::string, std::function<std::string(const std::string&)>> facts = {
+      {"letters", [&](const std::string& t) { return letters(totalsOf(t)); }},
+      {"root", [&](const std::string& t) { return root(totalsOf(t)); }},
+      {"ordinal-symmetry", [&](const std::string& t) { return yes(ordinalSymmetry(totalsOf(t))); }},
+      {"reduced-symmetry", [&](const std::string& t) { return yes(reducedSymmetry(totalsOf(t))); }},
+      {"full-symmetry", [&](const std::string& t) { return yes(fullSymmetry(totalsOf(t))); }},
+      {"alw-kfw", [&](const std::string& t) { return yes(alwkfwMatch(totalsOf(t))); }},
+      {"query", [&](const std::string& t) { return yes(possibleQuery(t)); }},
+      {"plural", [&](const std::string& t) { return yes(possiblePlurality(t)); }},
+      {"capitals", [&](const std::string& t) { return yes(hasCapitals(t)); }},
+      {"lower", [](const std::string& t) { return lowerCaseForm(t); }},
+      {"html", [&](const std::string& t) { return escaped(appendHtmlEscaped, t); }},
+      {"href", [&](const std::string& t) { return escaped(appendHrefEscaped, t); }}};
+  for (const Row& row : dataRows("text-facts.tsv"))
+    EXPECT_EQ(facts.at(row[0])(row[1]), row[2]) << row[0] << " of " << row[1];
+  EXPECT_FALSE(endsWith("cats", "S") || endsWith("s", "ss"));
 }
 
 }  // namespace
