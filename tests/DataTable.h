@@ -18,17 +18,12 @@ inline std::string unescape(const std::string& text) {
       continue;
     }
     const char code = text[++i];
-    if (code == 'n')
-      bytes += '\n';
-    else if (code == 'r')
-      bytes += '\r';
-    else if (code == 't')
-      bytes += '\t';
-    else if (code == 'x' && i + 2 < text.size()) {
+    if (code == 'x' && i + 2 < text.size()) {
       bytes += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
       i += 2;
-    } else
-      bytes += code;
+    } else {
+      bytes += code == 'n' ? '\n' : code == 'r' ? '\r' : code == 't' ? '\t' : code;
+    }
   }
   return bytes;
 }

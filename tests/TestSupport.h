@@ -47,12 +47,9 @@ class WorkingFolder {
   }
   // Writes a file below the folder, making its folders.
   void write(const std::string& path, const std::string& bytes) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path().empty()
-                                            ? "."
-                                            : std::filesystem::path(path).parent_path());
-    FILE* file = fopen(path.c_str(), "wb");
-    fwrite(bytes.data(), 1, bytes.size(), file);
-    fclose(file);
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (!parent.empty()) std::filesystem::create_directories(parent);
+    std::ofstream(path, std::ios::binary) << bytes;
   }
 
  private:

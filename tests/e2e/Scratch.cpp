@@ -13,7 +13,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -29,9 +28,8 @@ Scratch::Scratch() {
   root = pattern;
   fs::create_directories(root + "/spellbook/Results");
   for (char c = 'A'; c <= 'Z'; ++c) {
-    fs::create_directories(root + "/spellbook/ResultsHTML/" + std::string(1, c));
-    fs::create_directories(root + "/spellbook/ResultsHTML/" +
-                           std::string(1, static_cast<char>(c - 'A' + 'a')));
+    for (char letter : {c, static_cast<char>(c - 'A' + 'a')})
+      fs::create_directories(root + "/spellbook/ResultsHTML/" + letter);
   }
 }
 
@@ -63,10 +61,7 @@ void Scratch::writeFile(const std::string& relative, const std::string& content)
 
 std::string readFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return "<missing file " + path + ">";
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
+  return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing file " + path + ">";
 }
 
 std::string Scratch::readFile(const std::string& relative) const {
@@ -92,15 +87,10 @@ namespace {
   for (int fd : options.closedDescriptors) close(fd);
   for (int ignored : options.ignoredSignals) signal(ignored, SIG_IGN);
   if (chdir(folder.c_str()) != 0) _exit(126);
-  if (options.fileSizeLimit >= 0) {
-    const rlim_t limit = static_cast<rlim_t>(options.fileSizeLimit);
-    const struct rlimit fileSize = {limit, limit};
-    setrlimit(RLIMIT_FSIZE, &fileSize);
-  }
-  if (options.memoryLimit >= 0) {
-    const rlim_t limit = static_cast<rlim_t>(options.memoryLimit);
-    const struct rlimit memory = {limit, limit};
-    setrlimit(RLIMIT_AS, &memory);
+  for (const auto& [resource, value] :
+       {std::pair{RLIMIT_FSIZE, options.fileSizeLimit}, {RLIMIT_AS, options.memoryLimit}}) {
+    const struct rlimit limit = {static_cast<rlim_t>(value), static_cast<rlim_t>(value)};
+    if (value >= 0) setrlimit(resource, &limit);
   }
   alarm(options.timeLimit);  // a hang ends in SIGALRM, which the program leaves alone
   execve(program, argv, envp);

@@ -75,15 +75,21 @@ std::string resolveSetLink(const std::string& from, const std::string& href) {
   return folder + link;
 }
 
-size_t sendRaw(int port, const std::string& head, size_t limit) {
+int connectTo(int port) {
   const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_port = htons(static_cast<uint16_t>(port));
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
+  close(fd);
+  return -1;
+}
+
+size_t sendRaw(int port, const std::string& head, size_t limit) {
+  const int fd = connectTo(port);
   size_t sent = 0;
-  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-      send(fd, head.data(), head.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(head.size())) {
+  if (send(fd, head.data(), head.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(head.size())) {
     const std::string chunk(65536, 'y');
     while (sent < limit) {
       const ssize_t count = send(fd, chunk.data(), chunk.size(), MSG_NOSIGNAL);

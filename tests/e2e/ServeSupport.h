@@ -18,6 +18,8 @@ std::string setPath(const std::string& spell);
 // The path a browser asks for when a page at from follows href: HTML
 // entities read, "../" resolved.
 std::string resolveSetLink(const std::string& from, const std::string& href);
+// A connection of its own to the server on the loopback address, or -1.
+int connectTo(int port);
 // Sends head, then up to limit bytes more, on a connection of its own, until
 // a send fails; the bytes sent.
 size_t sendRaw(int port, const std::string& head, size_t limit);

@@ -1,9 +1,7 @@
 // The server under pressure: POSTs racing command-line runs on one
 // spellbook, and a client too slow to finish its request.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -67,12 +65,8 @@ TEST(ServeStress, SlowClientIsCutOff) {
   writeServeTree(scratch);
   ServerProcess server(scratch.path(), {"--serve", "127.0.0.1:0"});
   ASSERT_TRUE(server.serving()) << server.err;
-  const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_port = htons(static_cast<uint16_t>(server.port));
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  ASSERT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  const int fd = connectTo(server.port);
+  ASSERT_GE(fd, 0);
   const std::string start =
       "GET / HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(server.port) + "\r\n";
   ASSERT_EQ(send(fd, start.data(), start.size(), MSG_NOSIGNAL), static_cast<ssize_t>(start.size()));

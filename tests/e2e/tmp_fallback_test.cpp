@@ -20,14 +20,6 @@ std::string fallbackStart(const std::string& spell, const std::string& path) {
          ">\nWARNING: failed to open output file (" + path + "). Writing to temp file.\n";
 }
 
-// Runs the binary in scratch, expecting status and nothing on stderr; gives its stdout.
-std::string run(const Scratch& scratch, const std::vector<std::string>& args, int status) {
-  const RunResult result = runVeriglyph(scratch.path(), args);
-  EXPECT_EQ(result.status, status);
-  EXPECT_EQ(result.err, "");
-  return result.out;
-}
-
 // The fallback file must be a plain file only we can read, holding content.
 void expectPrivateTmpFile(const std::string& content) {
   struct stat info {};
@@ -60,10 +52,12 @@ TEST_F(TmpFallback, UnsafeTmpFileIsRefused) {
     if (plant == 2) mkdir(kTmp, 0700);
     if (plant == 3) std::ofstream(kTmp) << "theirs\n";
     ASSERT_EQ(plant == 3 ? chmod(kTmp, 0666) | chown(kTmp, 65534, 65534) : 0, 0);
-    EXPECT_EQ(run(scratch, {"--match", "magic"}, 1),
-              kLoad + fallbackStart("magic", "spellbook/Results/match_magic.txt") +
-                  "ERROR: failed to open temporary output file (" + kTmp +
-                  ").\nERROR: problem running dictionary search.\n");
+    const RunResult run = runVeriglyph(scratch.path(), {"--match", "magic"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, kLoad + fallbackStart("magic", "spellbook/Results/match_magic.txt") +
+                           "ERROR: failed to open temporary output file (" + kTmp +
+                           ").\nERROR: problem running dictionary search.\n");
     EXPECT_EQ(scratch.readFile("victim.txt"), "precious\n");
     EXPECT_FALSE(scratch.exists("created-by-link.txt"));
     EXPECT_FALSE(scratch.exists("spellbook/user_entries.txt"));
