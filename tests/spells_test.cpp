@@ -57,7 +57,13 @@ TEST(TextFacts, AsTabled) {
       {"capitals", [&](const std::string& t) { return yes(hasCapitals(t)); }},
       {"lower", [](const std::string& t) { return lowerCaseForm(t); }},
       {"html", [&](const std::string& t) { return escaped(appendHtmlEscaped, t); }},
-      {"href", [&](const std::string& t) { return escaped(appendHrefEscaped, t); }}};
+      {"href", [&](const std::string& t) { return escaped(appendHrefEscaped, t); }},
+      {"reduction",
+       [](const std::string& t) { return std::to_string(reductionValue(std::stoll(t))); }},
+      {"tag", [](const std::string& t) {
+         const Cypher* c = CypherSet().findByTag(t);
+         return c ? c->defaultTag : "none";
+       }}};
   for (const Row& row : dataRows("text-facts.tsv"))
     EXPECT_EQ(facts.at(row[0])(row[1]), row[2]) << row[0] << " of " << row[1];
   EXPECT_FALSE(endsWith("cats", "S") || endsWith("s", "ss"));

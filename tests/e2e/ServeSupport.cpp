@@ -53,26 +53,14 @@ std::string setPath(const std::string& spell) {
 }
 
 std::string resolveSetLink(const std::string& from, const std::string& href) {
-  std::string link;
-  for (size_t i = 0; i < href.size(); ++i) {
-    bool entity = false;
-    for (const auto& [name, c] :
-         {std::pair{"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'}, {"&quot;", '"'}}) {
-      if (href.compare(i, strlen(name), name) == 0) {
-        link += c;
-        i += strlen(name) - 1;
-        entity = true;
-        break;
-      }
-    }
-    if (!entity) link += href[i];
+  std::string link = href;  // "&amp;" read last, so that "&amp;lt;" stays "&lt;"
+  for (const auto& [name, c] :
+       {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}}) {
+    for (size_t at = 0; (at = link.find(name, at)) != std::string::npos; ++at)
+      link.replace(at, strlen(name), c);
   }
-  std::string folder = from.substr(0, from.rfind('/') + 1);  // "/set/c/"
-  if (link.compare(0, 3, "../") == 0) {
-    folder = "/set/";
-    link = link.substr(3);
-  }
-  return folder + link;
+  const bool up = link.compare(0, 3, "../") == 0;  // else in from's folder, "/set/c/"
+  return (up ? "/set/" : from.substr(0, from.rfind('/') + 1)) + link.substr(up ? 3 : 0);
 }
 
 int connectTo(int port) {

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <thread>
 
+#include "DataTable.h"
 #include "e2e/Hostile.h"
 
 namespace {
@@ -144,40 +145,26 @@ TEST(HostileLimits, OutOfMemoryIsAnError) {
 // with a folder at the path. --table still reads a FIFO, a stream being its
 // purpose.
 TEST(HostileSpecialFiles, AreTreatedLikeMissingFiles) {
-  const char* const spellbook = "spellbook/user_entries.txt";
-  const char* const details = "input/123/124.txt";
-  const struct {
-    const char* path;
-    std::vector<std::string> args;
-  } cases[] = {{kWordListRelative, {"--find", "7ord"}},
-               {kWordListRelative, {"--match", "magic"}},
-               {kWordListRelative, {"--html", "magic"}},
-               {kWordListRelative, {"--html"}},
-               {kWordListRelative, {"--consonant-roots-match", "magic"}},
-               {kWordListRelative, {"--reduction-match", "9"}},
-               {kWordListRelative, {"--all-spells", "magic"}},
-               {spellbook, {"--find-spells", "7ord"}},
-               {spellbook, {"--spells", "magic"}},
-               {spellbook, {"--line", "magic"}},
-               {details, {"Hello World", "ord", "details"}}};
-  for (const auto& c : cases) {
+  for (const Row& c : dataRows("special-files.tsv")) {  // the file, and a run (args split by |)
+    const std::string& path = c[0];
+    const std::vector<std::string> args = split(c[1], '|');
     for (const char* kind : {"fifo", "/dev/zero"}) {
-      SCOPED_TRACE(std::string(c.path) + " is " + kind + ", " + c.args[0]);
+      SCOPED_TRACE(path + " is " + kind + ", " + c[1]);
       Scratch folder, special;
       for (Scratch* scratch : {&folder, &special}) {
-        if (c.path != kWordListRelative) scratch->writeWordList({"magic", "gamic"});
-        scratch->writeFile(c.path + std::string("/.keep"), "");
+        if (path != kWordListRelative) scratch->writeWordList({"magic", "gamic"});
+        scratch->writeFile(path + "/.keep", "");
       }
-      special.remove(c.path);
+      special.remove(path);
       if (kind == std::string("fifo")) {
-        ASSERT_EQ(mkfifo(special.at(c.path).c_str(), 0600), 0);
+        ASSERT_EQ(mkfifo(special.at(path).c_str(), 0600), 0);
       } else {
-        ASSERT_EQ(symlink(kind, special.at(c.path).c_str()), 0);
+        ASSERT_EQ(symlink(kind, special.at(path).c_str()), 0);
       }
       RunOptions options;
       if (kMemoryLimitsApply) options.memoryLimit = 200ll << 20;
-      const RunResult expected = runVeriglyph(folder.path(), c.args, options);
-      const RunResult result = runVeriglyph(special.path(), c.args, options);
+      const RunResult expected = runVeriglyph(folder.path(), args, options);
+      const RunResult result = runVeriglyph(special.path(), args, options);
       EXPECT_FALSE(result.hung);
       EXPECT_EQ(result.status, expected.status);
       EXPECT_EQ(result.out, expected.out);
