@@ -29,6 +29,44 @@ bool wantsColour() {
   return noColour == nullptr || noColour[0] == '\0';
 }
 
+// The signals that stop the server, blocked in every thread (the threads
+// started later inherit it) and taken by one.
+sigset_t blockStopSignals() {
+  sigset_t stopSignals;
+  sigemptyset(&stopSignals);
+  sigaddset(&stopSignals, SIGINT);
+  sigaddset(&stopSignals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+  return stopSignals;
+}
+
+// Serves until a stop signal: one thread waits for it and stops the server,
+// again until the server has stopped (a stop asked for just before it began
+// to listen would otherwise be missed). True when serving ended well.
+bool serveUntilStopped(HttpServer& server, const sigset_t& stopSignals) {
+  std::mutex mutex;
+  std::condition_variable ended;
+  bool done = false;
+  std::thread stopper([&] {
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
+    std::unique_lock<std::mutex> lock(mutex);
+    do {
+      server.stop();
+    } while (!ended.wait_for(lock, std::chrono::milliseconds(20), [&] { return done; }));
+  });
+  const bool served = server.run();
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    done = true;
+  }
+  ended.notify_all();
+  // The stopper waits for a signal unless one came: send it one.
+  pthread_kill(stopper.native_handle(), SIGTERM);
+  stopper.join();
+  return served;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -46,13 +84,8 @@ int main(int argc, char** argv) {
   }
   // A client gone before its answer is written must not end the server.
   signal(SIGPIPE, SIG_IGN);
-  // The signals are taken by one thread, which stops the server; every other
-  // thread blocks them. A signal during the loading waits for that thread.
-  sigset_t stopSignals;
-  sigemptyset(&stopSignals);
-  sigaddset(&stopSignals, SIGINT);
-  sigaddset(&stopSignals, SIGTERM);
-  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+  // A signal during the loading waits for the thread that takes it.
+  const sigset_t stopSignals = blockStopSignals();
 
   Console console(stdout, Palette(wantsColour()));
   const Tree tree = Tree::below(argv[1]);
@@ -87,29 +120,7 @@ int main(int argc, char** argv) {
           address.urlHost().c_str(), static_cast<unsigned>(port), state.words().size(),
           state.cyphers().all().size());
   fflush(stderr);
-
-  std::mutex mutex;
-  std::condition_variable ended;
-  bool done = false;
-  std::thread stopper([&] {
-    int signal = 0;
-    sigwait(&stopSignals, &signal);
-    // Until the server has stopped: a stop asked for just before it began
-    // to listen would otherwise be missed.
-    std::unique_lock<std::mutex> lock(mutex);
-    do {
-      server.stop();
-    } while (!ended.wait_for(lock, std::chrono::milliseconds(20), [&] { return done; }));
-  });
-  const bool served = server.run();
-  {
-    std::lock_guard<std::mutex> lock(mutex);
-    done = true;
-  }
-  ended.notify_all();
-  // The stopper waits for a signal unless one came: send it one.
-  pthread_kill(stopper.native_handle(), SIGTERM);
-  stopper.join();
+  const bool served = serveUntilStopped(server, stopSignals);
   console.flush();
   return served ? 0 : 1;
 }
