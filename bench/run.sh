@@ -11,8 +11,8 @@
 #   --sizes[=A,B]  on word lists of 67.7k (12dicts), 663k and 2.65m entries (all three, or
 #                  those named): --match "Hello World" / floor match LIST "Hello World", and
 #                  --find 52ord / floor load LIST. Targets: CPU <= 2x, peak RSS <= 2x
-#   --big          --table FILE and --csv FILE (to /dev/null) on a ~200 MB word file and a
-#                  ~200 MB sentence file / floor load FILE. Targets: CPU <= 3x; peak RSS flat,
+#   --big          --table FILE and --csv FILE (the built-in columns, to /dev/null) on a ~200 MB
+#                  word file and a ~200 MB sentence file / floor load FILE. CPU <= 3x; RSS flat,
 #                  i.e. <= 1.5x veriglyph's own on the file's first 1/32 (the slice)
 #   --scan         --scan SENTENCEFILE 33ord/21red 6 / floor load SENTENCEFILE, as --big
 #                  (skipped with a note while veriglyph has no --scan)
@@ -203,13 +203,13 @@ if [[ -n ${want[sizes]:-} && -n $floor ]]; then
 fi
 
 # big ID FILE ARGS...: veriglyph ARGS with FILE for @ against floor load FILE, and the same on
-# FILE's slice for the flat-memory target.
+# FILE's slice for the flat-memory target; the built-in columns, the floor's work (no own files).
 big() {
   local id=$1 file=$2 name
   shift 2
   name=$(basename "$file" .txt)
   scenario "$id" "${*/@/$name}" "floor load" cpu ratio 3 flat 1.5
-  tree
+  tree && rm -f "$t"/spellbook/Cyphers/*.txt
   ycmd=("$floor" load "$file") vcmd=("$vg" "${@/@/$file}") scmd=("$vg" "${@/@/$(input "$name.txt.slice")}")
   rotate "${runs:-3}" "side y" "side v" "side s"
 }
@@ -270,7 +270,7 @@ f_html() {
   tree "$shipped" "${full_entries:-999999}" "$d"
   timed v "$d" "$vg" --html
   files=$(find "$d/spellbook/ResultsHTML" -type f | wc -l)
-  bytes=$(find "$d/spellbook/ResultsHTML" -type f -printf '%s\n' | awk '{ s += $1 } END { print s }')
+  bytes=$(find "$d/spellbook/ResultsHTML" -type f -printf '%s\n' | awk '{ s += $1 } END { printf "%.0f\n", s }')
   gone
 }
 f_floor() { fresh && timed y "$d" "$writefloor" "$d/w" "$files" $((bytes / files)) "$jobs" && gone; }

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "cyphers/Utf8.h"
+#include <nlohmann/json.hpp>
 
 void JsonWriter::separate() {
   if (afterKey) {
@@ -45,43 +45,23 @@ JsonWriter& JsonWriter::key(std::string_view name) {
 }
 
 JsonWriter& JsonWriter::value(std::string_view text) {
-  static constexpr char kHex[] = "0123456789abcdef";
   separate();
-  out += '"';
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  for (size_t i = 0; i < text.size();) {
-    const unsigned char c = bytes[i];
-    if (c >= 0x80) {
-      char32_t character;
-      bool valid;
-      const size_t length = decodeUtf8(bytes + i, text.size() - i, character, valid);
-      if (valid) {
-        out.append(text.data() + i, length);
-      } else {
-        out += "\xef\xbf\xbd";
-      }
-      i += length;
-      continue;
-    }
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (c < 0x20) {
-      out += "\\u00";
-      out += kHex[c >> 4];
-      out += kHex[c & 15];
-    } else {
-      out += static_cast<char>(c);
-    }
-    ++i;
+  // Most texts need no escaping at all: printable ASCII without a quote or a
+  // backslash goes in as it is. Any other is escaped by the JSON library, an
+  // invalid UTF-8 byte becoming U+FFFD.
+  bool plain = true;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    plain &= byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\';
   }
-  out += '"';
+  if (plain) {
+    out += '"';
+    out.append(text);
+    out += '"';
+  } else {
+    out += nlohmann::json(std::string(text))
+               .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  }
   return *this;
 }
 
