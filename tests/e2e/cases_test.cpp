@@ -20,7 +20,9 @@
 //   tmp       optional: what the private fallback file /tmp/veriglyph_temp_match.txt
 //             must hold after the run (a file of ours, mode 0600)
 //   tmp-given optional: what stands at that path before the run: a file of
-//             ours, mode 0600, with this content, or a folder
+//             ours, mode 0600, with this content, or an empty folder when
+//             tmp-given is a folder (which holds a note, as git keeps no
+//             empty folder)
 // Every other file of the scratch folder must be left as it was given, and
 // the run must write nothing to standard error. The cases that meet the
 // fallback file are under tests/e2e/tmp-cases/, run one at a time by
