@@ -88,9 +88,41 @@ void watch() {
 
 }  // namespace
 
+// A sanitizer that keeps a model of descriptors (ThreadSanitizer) stands in
+// front of the C library with calls of these names; ours, which replace the C
+// library's, go through them when they are there, so that the model sees each
+// connection open and close. Without a sanitizer they are null.
+extern "C" int __interceptor_accept4(int, sockaddr*, socklen_t*, int) __attribute__((weak));
+extern "C" ssize_t __interceptor_recvfrom(int, void*, size_t, int, sockaddr*, socklen_t*)
+    __attribute__((weak));
+extern "C" int __interceptor_close(int) __attribute__((weak));
+
+namespace {
+
+int acceptNew(int listening, sockaddr* address, socklen_t* length) {
+  if (__interceptor_accept4 != nullptr) {
+    return __interceptor_accept4(listening, address, length, SOCK_CLOEXEC);
+  }
+  return static_cast<int>(syscall(SYS_accept4, listening, address, length, SOCK_CLOEXEC));
+}
+
+ssize_t receive(int fd, void* buffer, size_t size, int flags) {
+  if (__interceptor_recvfrom != nullptr) {
+    return __interceptor_recvfrom(fd, buffer, size, flags, nullptr, nullptr);
+  }
+  return syscall(SYS_recvfrom, fd, buffer, size, flags, nullptr, nullptr);
+}
+
+int closeNow(int fd) {
+  if (__interceptor_close != nullptr) return __interceptor_close(fd);
+  return static_cast<int>(syscall(SYS_close, fd));
+}
+
+}  // namespace
+
 // The C library's calls, as the HTTP library makes them.
 extern "C" int accept(int listening, sockaddr* address, socklen_t* length) {
-  const int fd = static_cast<int>(syscall(SYS_accept4, listening, address, length, SOCK_CLOEXEC));
+  const int fd = acceptNew(listening, address, length);
   accepted = fd;
   if (fd >= 0 && fd < kSlots) {
     slots[fd].budget.store(connection_watch::kRequestBudget);
@@ -104,7 +136,7 @@ extern "C" int accept(int listening, sockaddr* address, socklen_t* length) {
 }
 
 extern "C" ssize_t recv(int fd, void* buffer, size_t size, int flags) {
-  const ssize_t count = syscall(SYS_recvfrom, fd, buffer, size, flags, nullptr, nullptr);
+  const ssize_t count = receive(fd, buffer, size, flags);
   Slot* slot = watched(fd);
   if (slot == nullptr || count <= 0 || (flags & MSG_PEEK) != 0) return count;
   current = fd;
@@ -117,11 +149,11 @@ extern "C" ssize_t recv(int fd, void* buffer, size_t size, int flags) {
 
 extern "C" int close(int fd) {
   Slot* slot = watched(fd);
-  if (slot == nullptr) return static_cast<int>(syscall(SYS_close, fd));
+  if (slot == nullptr) return closeNow(fd);
   std::lock_guard<std::mutex> lock(closing);
   slot->phase.store(kClosed);
   openCount.fetch_sub(1);
-  const int result = static_cast<int>(syscall(SYS_close, fd));
+  const int result = closeNow(fd);
   wake.notify_all();
   return result;
 }
