@@ -14,7 +14,7 @@ class Digits {
   explicit Digits(char separator) : plain(kTableSize), padded(kTableSize) {
     for (uint32_t n = 0; n < kTableSize; ++n) {
       char bytes[8] = {separator};
-      std::to_chars(bytes + 1, bytes + 7, n);
+      bytes[7] = static_cast<char>(std::to_chars(bytes + 1, bytes + 7, n).ptr - bytes);
       memcpy(&plain[n], bytes, sizeof bytes);
       const char three[4] = {static_cast<char>('0' + n / 100), static_cast<char>('0' + n / 10 % 10),
                              static_cast<char>('0' + n % 10)};
@@ -25,16 +25,10 @@ class Digits {
   // Writes the separator and n at at, which has room for 16 bytes; gives the
   // place after them.
   char* put(char* at, uint32_t n) const {
-    if (n < kTableSize) {
-      // The length from the number, not from the table: the next number's
-      // place then need not wait for this one's load.
-      copy(at, plain[n]);
-      return at + 2 + (n > 9) + (n > 99);
-    }
+    if (n < kTableSize) return putEntry(at, plain[n]);
     if (n < kTableSize * kTableSize) {
       const uint32_t high = n / kTableSize;
-      copy(at, plain[high]);
-      at += 2 + (high > 9) + (high > 99);
+      at = putEntry(at, plain[high]);
       memcpy(at, &padded[n - high * kTableSize], 4);
       return at + 3;
     }
@@ -45,8 +39,15 @@ class Digits {
  private:
   static constexpr uint32_t kTableSize = 1000;
 
-  static void copy(char* at, uint64_t entry) { memcpy(at, &entry, sizeof entry); }
+  // An entry's last byte is its length: the loads of a row's numbers do not
+  // wait for one another, only the places they go to do, on one addition
+  // each.
+  static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the length is the entry's top byte");
+  static char* putEntry(char* at, uint64_t entry) {
+    memcpy(at, &entry, sizeof entry);
+    return at + (entry >> 56);
+  }
 
-  std::vector<uint64_t> plain;   // the separator and the digits
+  std::vector<uint64_t> plain;   // the separator, the digits; the length last
   std::vector<uint32_t> padded;  // three digits, with leading zeros
 };

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -81,6 +82,9 @@ namespace {
 [[noreturn]] void becomeVeriglyph(const std::string& folder, const RunOptions& options, int input,
                                   int output, int errors, const char* program, char** argv,
                                   char** envp) {
+  // No run outlives its test: should the test process die (a sanitizer's
+  // report ends it at once), a server it started is not left serving.
+  prctl(PR_SET_PDEATHSIG, SIGKILL);
   dup2(input, 0);
   dup2(output, 1);
   dup2(errors, 2);
