@@ -82,7 +82,7 @@ class RowWriter {
             FILE* out)
       : format(format),
         separator(format == TableFormat::csv ? ',' : '\t'),
-        rowEnd(format == TableFormat::csv ? "\r\n" : "\n"),
+        rowEnd(format == TableFormat::csv ? std::string_view("\r\n") : std::string_view("\n\0", 1)),
         cyphers(cyphers),
         columns(columns),
         rows(builtInRows()),
@@ -116,7 +116,7 @@ class RowWriter {
     char* at = buffer.room(2 * spell.size() + 10 + 17 * columns.size() + 8);
     at = field(at, spell);
     if (inLaneOrder) {
-      for (size_t lane = 0; lane < kBuiltInCyphers; ++lane) at = digits.put(at, lanes[lane]);
+      at = digits.putAll(at, lanes, kBuiltInCyphers);
     } else if (allBuiltIn) {
       for (uint8_t lane : laneOf) at = digits.put(at, lanes[lane]);
     } else {
@@ -126,7 +126,10 @@ class RowWriter {
                                 : static_cast<uint32_t>(totalOf(cyphers.all()[c], spell)));
       }
     }
-    buffer.end(TextBuffer::put(at, rowEnd));
+    // Two bytes always (a copy of known size, not a call), the second
+    // overwritten by the next row when the end is an LF alone.
+    memcpy(at, rowEnd.data(), 2);
+    buffer.end(at + rowEnd.size());
     if (buffer.size() >= kChunk) flush();
   }
 

@@ -36,6 +36,18 @@ class Digits {
     return std::to_chars(at + 1, at + 16, n).ptr;
   }
 
+  // Writes count numbers, each after the separator, at at, which has room
+  // for 16 bytes a number. The table's place is kept at hand, where each
+  // call of put would load it again after every store.
+  char* putAll(char* at, const uint32_t* numbers, size_t count) const {
+    const uint64_t* table = plain.data();
+    for (size_t i = 0; i < count; ++i) {
+      const uint32_t n = numbers[i];
+      at = n < kTableSize ? putEntry(at, table[n]) : put(at, n);
+    }
+    return at;
+  }
+
  private:
   static constexpr uint32_t kTableSize = 1000;
 
