@@ -152,7 +152,7 @@ TEST(PageSet, TheSameForAnyNumberOfThreads) {
 
 // The index gives the groups that scoring every entry gives, and a page made
 // with the listing's records has the bytes of one made without, whether the
-// phrase is an entry or not.
+// phrase is an entry or not, also from the groups scored only for a page.
 TEST(MatchIndex, TheGroupsAndPagesOfTheWholeScoring) {
   Dictionary dictionary;
   ASSERT_TRUE(dictionary.load(VERIGLYPH_SOURCE_DIR "/spellbook/DictionaryFiles/12dicts-6.0.2/"
@@ -178,23 +178,23 @@ TEST(MatchIndex, TheGroupsAndPagesOfTheWholeScoring) {
   for (const std::string& phrase : phrases) {
     SCOPED_TRACE(phrase);
     const SpellTotals totals = totalsOf(phrase);
-    MatchGroups whole, indexed;
+    MatchGroups whole, indexed, forPage;
     scoreEntries(dictionary, totals, whole);
     index.score(totals, indexed, scratch);
+    index.score(totals, forPage, scratch, MatchIndex::Agreements::scoring);
     for (int score = 0; score <= kTopScore; ++score) {
       EXPECT_TRUE(same(whole.byScore[score], indexed.byScore[score])) << score;
     }
     EXPECT_TRUE(same(whole.prime, indexed.prime));
-    uint32_t entry = kNoPhraseEntry;
-    for (uint32_t e = 0; e < dictionary.size() && entry == kNoPhraseEntry; ++e) {
-      if (dictionary.text(e) == phrase) entry = e;
-    }
-    TextBuffer plain, shown, fast;
+    TextBuffer plain, shown, fast, page;
     appendMatchReport(plain, shown,
                       {dictionary, whole, phrase, totals, ReportFormat::html, Palette(false)});
-    appendMatchPage(fast, {dictionary, indexed, phrase, totals, ReportFormat::html, Palette(false),
-                           &listing, entry});
+    appendMatchPage(
+        fast, {dictionary, indexed, phrase, totals, ReportFormat::html, Palette(false), &listing});
+    appendMatchPage(
+        page, {dictionary, forPage, phrase, totals, ReportFormat::html, Palette(false), &listing});
     EXPECT_EQ(fast.view(), plain.view());
+    EXPECT_EQ(page.view(), plain.view());
   }
 }
 

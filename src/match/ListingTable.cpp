@@ -38,25 +38,28 @@ std::vector<uint32_t> firstEntriesWithText(const Dictionary& dictionary) {
 
 }  // namespace
 
-ListingTable::ListingTable(const Dictionary& dictionary) {
-  const std::vector<uint32_t> firstWithText = firstEntriesWithText(dictionary);
+ListingTable::ListingTable(const Dictionary& dictionary)
+    : firstColumn(firstEntriesWithText(dictionary)) {
+  factColumn.reserve(dictionary.size());
   offsets.reserve(dictionary.size());
-  std::string folder, link;
+  std::string folder, link, asItIs;
   for (size_t entry = 0; entry < dictionary.size(); ++entry) {
     const std::string_view text = dictionary.text(entry);
     folder.clear();
     appendFolderLink(folder, text);
     link.clear();
     appendLink(link, text);
-    Record record;
-    record.marks = ownMarks(text, dictionary.totals(entry));
-    record.folderLength = static_cast<uint8_t>(folder.size());
-    record.firstWithText = firstWithText[entry];
-    record.textLength = static_cast<uint32_t>(text.size());
-    record.linkLength = static_cast<uint32_t>(link.size());
+    asItIs.assign("match_").append(text).append(".htm\">").append(text);
+    const bool plain =
+        !text.empty() && link == asItIs && folder == "../" + std::string(text.substr(0, 1)) + "/";
+    factColumn.push_back({ownMarks(text, dictionary.totals(entry)), plain});
+    if (plain) {
+      offsets.push_back(0);
+      continue;
+    }
     offsets.push_back(static_cast<uint32_t>(records.size() / kAlign));
+    const Record record{static_cast<uint32_t>(folder.size()), static_cast<uint32_t>(link.size())};
     records.append(reinterpret_cast<const char*>(&record), sizeof record);
-    records.append(text);
     records.append(folder);
     records.append(link);
     records.resize((records.size() + kAlign - 1) / kAlign * kAlign);

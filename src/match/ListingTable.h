@@ -11,48 +11,51 @@
 class Dictionary;
 
 // What every page that lists an entry needs of it, worked out once for a
-// whole page set instead of on every page, and kept together in one small
-// record per entry: a page lists entries from all over the list, and one
-// record is one trip to memory where the columns would be many. (How the
-// entry stands to the page's phrase comes with it from the scoring.)
+// whole page set instead of on every page. A page lists entries from all
+// over the list, so what is read per listed entry is kept small: the text
+// itself, from the dictionary, and two bytes of facts. Only an entry whose
+// text a page cannot show as it is (a byte to escape) has its escaped forms
+// kept, in a record. (How the entry stands to the page's phrase comes with
+// it from the scoring.)
 class ListingTable {
  public:
+  struct Facts {
+    OwnMarks marks;  // what the spell shows of itself
+    bool plain;      // its text goes into a link, a folder's name and a page as it is
+  };
+  // The escaped forms of an entry that is not plain.
   struct Record {
-    OwnMarks marks;          // what the spell shows of itself
-    uint8_t folderLength;    // of the way to its folder, "../<first byte>/"
-    uint32_t firstWithText;  // the first entry of the same text
-    uint32_t textLength, linkLength;
-    // Then the text, the way to its folder and the end of its list item
+    uint32_t folderLength;  // of the way to its folder, "../<first byte>/"
+    uint32_t linkLength;
+    // Then the way to its folder and the end of its list item
     // ("match_<target>.htm\">" and the text), escaped.
-    std::string_view text() const { return {reinterpret_cast<const char*>(this + 1), textLength}; }
     // The end of the item on a page in the spell's own folder, and on any other.
     std::string_view link() const {
-      return {reinterpret_cast<const char*>(this + 1) + textLength + folderLength, linkLength};
+      return {reinterpret_cast<const char*>(this + 1) + folderLength, linkLength};
     }
     std::string_view linkFromElsewhere() const {
-      return {reinterpret_cast<const char*>(this + 1) + textLength,
-              size_t{folderLength} + linkLength};
+      return {reinterpret_cast<const char*>(this + 1), size_t{folderLength} + linkLength};
     }
   };
 
   explicit ListingTable(const Dictionary& dictionary);
 
+  Facts facts(uint32_t entry) const { return factColumn[entry]; }
+  // The first entry of the same text.
+  uint32_t firstWithText(uint32_t entry) const { return firstColumn[entry]; }
+  // Only for an entry that is not plain.
   const Record& record(uint32_t entry) const {
     return *reinterpret_cast<const Record*>(records.data() + size_t{offsets[entry]} * kAlign);
   }
-  // Asks for where an entry's record lies, well ahead of its use.
-  void prefetchOffset(uint32_t entry) const { __builtin_prefetch(&offsets[entry]); }
-  // Asks for an entry's record ahead of its use.
-  void prefetch(uint32_t entry) const {
-    const char* at = records.data() + size_t{offsets[entry]} * kAlign;
-    __builtin_prefetch(at);
-    __builtin_prefetch(at + 64);
-  }
+  // Asks for an entry's facts ahead of their use.
+  void prefetch(uint32_t entry) const { __builtin_prefetch(&factColumn[entry]); }
 
  private:
   static constexpr size_t kAlign = alignof(Record);
+  std::vector<Facts> factColumn;
+  std::vector<uint32_t> firstColumn;
   std::string records;            // back to back, each aligned for its numbers
-  std::vector<uint32_t> offsets;  // where each begins, in units of kAlign
+  std::vector<uint32_t> offsets;  // where each begins, in units of kAlign (0 for a plain entry)
 };
 
 // The end of a list item for text: "match_<link target>.htm\">" and the text,

@@ -30,6 +30,25 @@ void appendListLine(TextBuffer& page, std::string_view text, std::string_view li
   page.end(TextBuffer::put(at, emphasised ? form.emphasisedItemClose : form.itemClose));
 }
 
+// The same line for a text that needs no escaping anywhere, made from the
+// text itself: the link's target and what it shows are the text.
+void appendPlainListLine(TextBuffer& page, std::string_view text, std::string_view phrase,
+                         bool emphasised, const ReportForm& form) {
+  static constexpr std::string_view kTarget = "match_", kTargetEnd = ".htm\">";
+  char* at = page.room(2 * text.size() + 64);
+  at = TextBuffer::put(at, emphasised ? form.emphasisedItemOpen : form.itemOpen);
+  if (phrase.empty() || text[0] != phrase[0]) {
+    at = TextBuffer::put(at, "../");
+    *at++ = text[0];
+    *at++ = '/';
+  }
+  at = TextBuffer::put(at, kTarget);
+  at = TextBuffer::put(at, text);
+  at = TextBuffer::put(at, kTargetEnd);
+  at = TextBuffer::put(at, text);
+  page.end(TextBuffer::put(at, emphasised ? form.emphasisedItemClose : form.itemClose));
+}
+
 void appendBanner(TextBuffer& shown, std::string_view heading, std::string_view phrase,
                   const Palette& palette) {
   static const std::string rule(71, '-');
@@ -62,33 +81,22 @@ void appendGroup(TextBuffer& page, TextBuffer* shown, std::string_view heading,
 
   const bool phraseHasCapitals = input.phraseTotals.holds(kHoldsCapital);
   const ListingTable* listing = input.listing;
-  const uint32_t phraseText = listing != nullptr && input.phraseEntry != kNoPhraseEntry
-                                  ? listing->record(input.phraseEntry).firstWithText
-                                  : kNoPhraseEntry;
   std::string link, elsewhere;
   bool first = true;
   for (size_t i = 0; i < group.size(); ++i) {
     const uint32_t entry = group[i].entry;
     const Agreement agreement = group[i].agreement;
-    // From the listing's records, or worked out here.
-    const ListingTable::Record* record = nullptr;
-    std::string_view text;
-    bool isPhrase;  // the phrase is named on the console, not listed
-    if (listing != nullptr) {
-      // The listed entries lie anywhere in the list: ask for a record a few
-      // entries ahead, so that it has arrived when its turn comes.
-      // A record is two trips to memory (its offset, then itself), so each
-      // is asked for at a distance of its own.
-      if (i + 16 < group.size()) listing->prefetchOffset(group[i + 16].entry);
-      if (i + 8 < group.size()) listing->prefetch(group[i + 8].entry);
-      record = &listing->record(entry);
-      text = record->text();
-      isPhrase = record->firstWithText == phraseText;
-    } else {
-      text = input.dictionary.text(entry);
-      isPhrase = text == input.phrase;
+    // The listed entries lie anywhere in the list: ask for a text and its
+    // facts a few entries ahead, so that they have arrived when their turn
+    // comes.
+    if (i + 8 < group.size()) {
+      const uint32_t ahead = group[i + 8].entry;
+      __builtin_prefetch(input.dictionary.text(ahead).data());
+      if (listing != nullptr) listing->prefetch(ahead);
     }
-    if (isPhrase) {
+    const std::string_view text = input.dictionary.text(entry);
+    if (text == input.phrase) {
+      // The phrase is named on the console, not listed.
       if (shown != nullptr) {
         shown->append("[[SEARCHPHRASE:");
         shown->append(input.phrase);
@@ -96,22 +104,29 @@ void appendGroup(TextBuffer& page, TextBuffer* shown, std::string_view heading,
       }
       continue;
     }
-    if (record == nullptr && form.links) {
-      link.clear();
-      appendLink(link, text);
-      elsewhere.clear();
-      appendFolderLink(elsewhere, text);
-      elsewhere += link;
-    }
+    const ListingTable::Facts facts =
+        listing != nullptr ? listing->facts(entry) : ListingTable::Facts{0, false};
     const bool capitalisationMismatch = phraseHasCapitals != spellHolds(agreement, kHoldsCapital);
-    appendListLine(page, text, record != nullptr ? record->link() : link,
-                   record != nullptr ? record->linkFromElsewhere() : elsewhere, input.phrase,
-                   capitalisationMismatch, form);
+    if (facts.plain && form.links) {
+      appendPlainListLine(page, text, input.phrase, capitalisationMismatch, form);
+    } else if (listing != nullptr && form.links) {
+      const ListingTable::Record& record = listing->record(entry);
+      appendListLine(page, text, record.link(), record.linkFromElsewhere(), input.phrase,
+                     capitalisationMismatch, form);
+    } else {
+      if (form.links) {
+        link.clear();
+        appendLink(link, text);
+        elsewhere.clear();
+        appendFolderLink(elsewhere, text);
+        elsewhere += link;
+      }
+      appendListLine(page, text, link, elsewhere, input.phrase, capitalisationMismatch, form);
+    }
     if (shown != nullptr) {
-      appendListedSpell(
-          *shown, text, agreement,
-          record != nullptr ? record->marks : ownMarks(text, input.dictionary.totals(entry)),
-          phraseHasCapitals, first, input.palette);
+      const OwnMarks marks =
+          listing != nullptr ? facts.marks : ownMarks(text, input.dictionary.totals(entry));
+      appendListedSpell(*shown, text, agreement, marks, phraseHasCapitals, first, input.palette);
     }
     first = false;
   }

@@ -11,12 +11,8 @@ class Dictionary;
 class ListingTable;
 class Palette;
 
-// The phraseEntry of a phrase that is no entry of the dictionary.
-inline constexpr uint32_t kNoPhraseEntry = UINT32_MAX;
-
 // What a match report is made of. With a listing table, what the report needs
-// of each listed entry is looked up there instead of worked out; phraseEntry
-// is then the entry the phrase is, or kNoPhraseEntry.
+// of each listed entry is looked up there instead of worked out.
 struct ReportInput {
   const Dictionary& dictionary;
   const MatchGroups& groups;
@@ -25,7 +21,6 @@ struct ReportInput {
   ReportFormat format;
   const Palette& palette;
   const ListingTable* listing = nullptr;
-  uint32_t phraseEntry = 0;
 };
 
 // Appends the report file's text to page and its console rendering to shown:

@@ -209,9 +209,8 @@ class PageSet {
                 shown ? MatchIndex::Agreements::all : MatchIndex::Agreements::scoring);
     page.text.clear();
     page.shown.clear();
-    const uint32_t phraseEntry = static_cast<uint32_t>(entry);
-    const ReportInput input{dictionary,         space.groups, phrase,   totals,
-                            ReportFormat::html, palette,      &listing, phraseEntry};
+    const ReportInput input{dictionary,         space.groups, phrase,  totals,
+                            ReportFormat::html, palette,      &listing};
     if (shown) {
       appendMatchReport(page.text, page.shown, input);
     } else {
@@ -219,7 +218,7 @@ class PageSet {
     }
     // Only the first entry of a text creates its page; a later one meets the
     // page the first one wrote, as in a run that takes them one by one.
-    page.first = listing.record(phraseEntry).firstWithText == phraseEntry;
+    page.first = listing.firstWithText(static_cast<uint32_t>(entry)) == entry;
     if (page.first) {
       const unsigned char folder = static_cast<unsigned char>(phrase[0]);
       page.own = writeOwnReport(reportPlace(places, phrase, ReportFormat::html), folderFds[folder],
@@ -278,9 +277,9 @@ class PageSet {
   const MatchIndex index;
   const ReportPlaces& places;
   const Palette& palette;
-  const bool shown;         // whether the console's rendering is seen at all
+  const bool shown;  // whether the console's rendering is seen at all
   std::array<int, 256> folderFds{}, folderErrors{};  // by first byte
-  std::vector<Page> pages;  // a ring: entry e uses pages[e % size]
+  std::vector<Page> pages;                           // a ring: entry e uses pages[e % size]
   std::mutex mutex;
   std::condition_variable made, room;
   unsigned batch = 1;   // entries a worker takes at a time

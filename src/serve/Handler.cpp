@@ -88,7 +88,7 @@ HttpResponse setPage(const ServeState& state, std::string_view spell) {
   state.index().score(totals, work->groups, work->scratch, MatchIndex::Agreements::scoring);
   work->page.clear();
   appendMatchPage(work->page, {state.words(), work->groups, spell, totals, ReportFormat::html,
-                               noColour, &state.listing(), state.entryOf(spell)});
+                               noColour, &state.listing()});
   return answer(kHtml, std::string(work->page.view()));
 }
 

@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <numeric>
 
 #include "match/MatchReport.h"
 #include "serve/Answers.h"
@@ -35,19 +34,7 @@ ServeState::ServeState(Dictionary words, CypherSet cyphers, std::string spellboo
       matchIndex(wordList),
       cypherSet(std::move(cyphers)),
       spellbook(std::move(spellbookPath)),
-      searchTags(searchTagsOf(cypherSet)),
-      byText(wordList.size()) {
-  std::iota(byText.begin(), byText.end(), 0);
-  std::stable_sort(byText.begin(), byText.end(),
-                   [this](uint32_t a, uint32_t b) { return wordList.text(a) < wordList.text(b); });
-}
-
-uint32_t ServeState::entryOf(std::string_view text) const {
-  const auto found = std::lower_bound(
-      byText.begin(), byText.end(), text,
-      [this](uint32_t entry, std::string_view wanted) { return wordList.text(entry) < wanted; });
-  return found != byText.end() && wordList.text(*found) == text ? *found : kNoPhraseEntry;
-}
+      searchTags(searchTagsOf(cypherSet)) {}
 
 std::shared_ptr<const SpellbookView> ServeState::spellbookNow() const {
   FileKey key;

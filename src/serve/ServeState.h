@@ -48,8 +48,6 @@ class ServeState {
   // A tag by which the value search finds the cypher of that place in the
   // set, or nothing (see searchTagsOf).
   std::string_view searchTag(size_t cypher) const { return searchTags[cypher]; }
-  // The first entry of the word list with that text, or kNoPhraseEntry.
-  uint32_t entryOf(std::string_view text) const;
   // The spellbook as it is now; read again only when the file has changed.
   std::shared_ptr<const SpellbookView> spellbookNow() const;
 
@@ -69,7 +67,6 @@ class ServeState {
   CypherSet cypherSet;
   std::string spellbook;
   std::vector<std::string> searchTags;
-  std::vector<uint32_t> byText;  // entries in text order, each text's first entry first
 
   mutable std::mutex spellbookMutex;
   mutable FileKey spellbookKey;
