@@ -1,5 +1,8 @@
 #include "match/MatchReport.h"
 
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -30,23 +33,62 @@ void appendListLine(TextBuffer& page, std::string_view text, std::string_view li
   page.end(TextBuffer::put(at, emphasised ? form.emphasisedItemClose : form.itemClose));
 }
 
+// Most texts of the phrase's length differ from it in the first byte.
+bool isPhrase(std::string_view text, std::string_view phrase) {
+  return text.size() == phrase.size() && (text.empty() || text[0] == phrase[0]) && text == phrase;
+}
+
+// A piece of at most kPiece bytes, kept with room to be copied whole.
+constexpr size_t kPiece = Dictionary::kReadablePastText;
+struct Piece {
+  char bytes[kPiece] = {};
+  size_t size = 0;
+  explicit Piece(std::string_view text) : size(text.size()) {
+    if (size > kPiece) throw std::logic_error("a piece of a list item is too long");
+    std::copy(text.begin(), text.end(), bytes);
+  }
+};
+
+// Copies a text of the dictionary to at, which has room for kPiece bytes
+// more than the text: a short one by a copy of fixed size, which is inlined.
+char* putText(char* at, std::string_view text) {
+  if (text.size() > kPiece) return TextBuffer::put(at, text);
+  memcpy(at, text.data(), kPiece);
+  return at + text.size();
+}
+
+char* putPiece(char* at, const Piece& piece) {
+  memcpy(at, piece.bytes, kPiece);
+  return at + piece.size;
+}
+
+// The pieces of a page's list items around their texts.
+struct ItemPieces {
+  Piece open, emphasisedOpen, close, emphasisedClose;
+  explicit ItemPieces(const ReportForm& form)
+      : open(form.itemOpen),
+        emphasisedOpen(form.emphasisedItemOpen),
+        close(form.itemClose),
+        emphasisedClose(form.emphasisedItemClose) {}
+};
+
 // The same line for a text that needs no escaping anywhere, made from the
 // text itself: the link's target and what it shows are the text.
 void appendPlainListLine(TextBuffer& page, std::string_view text, std::string_view phrase,
-                         bool emphasised, const ReportForm& form) {
-  static constexpr std::string_view kTarget = "match_", kTargetEnd = ".htm\">";
-  char* at = page.room(2 * text.size() + 64);
-  at = TextBuffer::put(at, emphasised ? form.emphasisedItemOpen : form.itemOpen);
+                         bool emphasised, const ItemPieces& pieces) {
+  char* at = page.room(2 * text.size() + 8 * kPiece);
+  at = putPiece(at, emphasised ? pieces.emphasisedOpen : pieces.open);
   if (phrase.empty() || text[0] != phrase[0]) {
-    at = TextBuffer::put(at, "../");
-    *at++ = text[0];
-    *at++ = '/';
+    memcpy(at, "../", 3);
+    at[3] = text[0];
+    at[4] = '/';
+    at += 5;
   }
-  at = TextBuffer::put(at, kTarget);
-  at = TextBuffer::put(at, text);
-  at = TextBuffer::put(at, kTargetEnd);
-  at = TextBuffer::put(at, text);
-  page.end(TextBuffer::put(at, emphasised ? form.emphasisedItemClose : form.itemClose));
+  memcpy(at, "match_", 6);
+  at = putText(at + 6, text);
+  memcpy(at, ".htm\">", 6);
+  at = putText(at + 6, text);
+  page.end(putPiece(at, emphasised ? pieces.emphasisedClose : pieces.close));
 }
 
 void appendBanner(TextBuffer& shown, std::string_view heading, std::string_view phrase,
@@ -81,6 +123,7 @@ void appendGroup(TextBuffer& page, TextBuffer* shown, std::string_view heading,
 
   const bool phraseHasCapitals = input.phraseTotals.holds(kHoldsCapital);
   const ListingTable* listing = input.listing;
+  const ItemPieces pieces(form);
   std::string link, elsewhere;
   bool first = true;
   for (size_t i = 0; i < group.size(); ++i) {
@@ -95,7 +138,7 @@ void appendGroup(TextBuffer& page, TextBuffer* shown, std::string_view heading,
       if (listing != nullptr) listing->prefetch(ahead);
     }
     const std::string_view text = input.dictionary.text(entry);
-    if (text == input.phrase) {
+    if (isPhrase(text, input.phrase)) {
       // The phrase is named on the console, not listed.
       if (shown != nullptr) {
         shown->append("[[SEARCHPHRASE:");
@@ -108,7 +151,7 @@ void appendGroup(TextBuffer& page, TextBuffer* shown, std::string_view heading,
         listing != nullptr ? listing->facts(entry) : ListingTable::Facts{0, false};
     const bool capitalisationMismatch = phraseHasCapitals != spellHolds(agreement, kHoldsCapital);
     if (facts.plain && form.links) {
-      appendPlainListLine(page, text, input.phrase, capitalisationMismatch, form);
+      appendPlainListLine(page, text, input.phrase, capitalisationMismatch, pieces);
     } else if (listing != nullptr && form.links) {
       const ListingTable::Record& record = listing->record(entry);
       appendListLine(page, text, record.link(), record.linkFromElsewhere(), input.phrase,

@@ -42,7 +42,7 @@ struct Dictionary::ColumnPlan {
   ColumnPlan(size_t arenaBytes, size_t capacity)
       : arenaBytes(arenaBytes),
         capacity(capacity),
-        startsAt(alignedUp(arenaBytes)),
+        startsAt(alignedUp(arenaBytes + kReadablePastText)),
         flagsAt(alignedUp(startsAt + (capacity + 1) * sizeof(uint32_t))),
         columnsAt(alignedUp(flagsAt + capacity)),
         columnStride(alignedUp(capacity * sizeof(int32_t))),

@@ -39,6 +39,10 @@ class Dictionary {
   }
 
   size_t size() const { return entries; }
+  // At least this many bytes past the end of any text may be read: they lie
+  // in the dictionary's memory (what they hold means nothing), so that a
+  // short text can be copied by a fixed number of bytes.
+  static constexpr size_t kReadablePastText = 32;
   std::string_view text(size_t entry) const {
     return {arena + starts[entry], starts[entry + 1] - starts[entry]};
   }
