@@ -150,9 +150,9 @@ TEST(PageSet, TheSameForAnyNumberOfThreads) {
   }
 }
 
-// The index gives the groups that scoring every entry gives, and a page made
-// with the listing's records has the bytes of one made without, whether the
-// phrase is an entry or not, also from the groups scored only for a page.
+// The index gives the groups that scoring every entry gives, also when asked
+// only for what a page shows, and a page made with the listing's records has
+// the bytes of one made without, whether the phrase is an entry or not.
 TEST(MatchIndex, TheGroupsAndPagesOfTheWholeScoring) {
   Dictionary dictionary;
   ASSERT_TRUE(dictionary.load(VERIGLYPH_SOURCE_DIR "/spellbook/DictionaryFiles/12dicts-6.0.2/"
@@ -175,17 +175,29 @@ TEST(MatchIndex, TheGroupsAndPagesOfTheWholeScoring) {
              return x.entry == y.entry && x.agreement == y.agreement;
            });
   };
+  // What a page shows of an agreement: the letter facts and the primes.
+  const Agreement shownOnPage = ~Agreement{0} << kSpellFlagsShift | Agreement{1}
+                                                                        << ::index(Method::primes);
+  const auto sameForPage = [shownOnPage](const std::vector<Listed>& a,
+                                         const std::vector<Listed>& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [shownOnPage](auto x, auto y) {
+             return x.entry == y.entry && (x.agreement & shownOnPage) == y.agreement;
+           });
+  };
   for (const std::string& phrase : phrases) {
     SCOPED_TRACE(phrase);
     const SpellTotals totals = totalsOf(phrase);
     MatchGroups whole, indexed, forPage;
     scoreEntries(dictionary, totals, whole);
     index.score(totals, indexed, scratch);
-    index.score(totals, forPage, scratch, MatchIndex::Agreements::scoring);
+    index.score(totals, forPage, scratch, MatchIndex::Agreements::page);
     for (int score = 0; score <= kTopScore; ++score) {
       EXPECT_TRUE(same(whole.byScore[score], indexed.byScore[score])) << score;
+      EXPECT_TRUE(sameForPage(whole.byScore[score], forPage.byScore[score])) << score;
     }
     EXPECT_TRUE(same(whole.prime, indexed.prime));
+    EXPECT_TRUE(sameForPage(whole.prime, forPage.prime));
     TextBuffer plain, shown, fast, page;
     appendMatchReport(plain, shown,
                       {dictionary, whole, phrase, totals, ReportFormat::html, Palette(false)});

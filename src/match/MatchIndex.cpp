@@ -1,6 +1,7 @@
 #include "match/MatchIndex.h"
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 #include "cyphers/BuiltIns.h"
@@ -34,14 +35,17 @@ MatchIndex::MatchIndex(const Dictionary& dictionary) : dictionary(dictionary) {
   }
 }
 
-void MatchIndex::post(size_t m, int32_t value, Agreement bits, Scratch& scratch,
-                      bool touching) const {
+std::pair<const uint32_t*, const uint32_t*> MatchIndex::holders(size_t m, int32_t value) const {
   const Postings& list = postings[m];
   const auto found = std::lower_bound(list.values.begin(), list.values.end(), value);
-  if (found == list.values.end() || *found != value) return;
+  if (found == list.values.end() || *found != value) return {nullptr, nullptr};
   const size_t at = static_cast<size_t>(found - list.values.begin());
-  const uint32_t* entry = list.entries.data() + list.starts[at];
-  const uint32_t* end = list.entries.data() + list.starts[at + 1];
+  return {list.entries.data() + list.starts[at], list.entries.data() + list.starts[at + 1]};
+}
+
+void MatchIndex::post(size_t m, int32_t value, Agreement bits, Scratch& scratch,
+                      bool touching) const {
+  auto [entry, end] = holders(m, value);
   Agreement* agreement = scratch.agreement.data();
   uint64_t* touched = scratch.touched.data();
   if (!touching) {
@@ -90,20 +94,18 @@ void MatchIndex::score(const SpellTotals& phrase, MatchGroups& groups, Scratch& 
       if (counts) counted[facts] |= Agreement{1} << m;
     }
   }
-  // Only the cyphers that can count for some entry touch one, when only
-  // scores are asked for; an agreement elsewhere lists no entry.
-  Agreement posted = told == Agreements::all ? ~Agreement{0} : 0;
-  for (const Agreement mask : counted) posted |= mask;
+  if (told == Agreements::page) {
+    scoreForPage(phrase, counted, groups, scratch);
+    return;
+  }
   for (size_t m = 0; m < kSpellCyphers; ++m) {
-    if ((posted >> m & 1) != 0) post(m, phrase.totals[m], Agreement{1} << m, scratch, true);
+    post(m, phrase.totals[m], Agreement{1} << m, scratch, true);
   }
   // An entry that agrees in no cypher goes into no group: the reverse totals
   // equal to the phrase's forward ones only show on those that do.
-  if (told == Agreements::all) {
-    post(index(Method::reverse), phrase[Method::ordinal], kReverseIsOrdinal, scratch, false);
-    post(index(Method::reverseReduced), phrase[Method::reduced], kReverseReducedIsReduced, scratch,
-         false);
-  }
+  post(index(Method::reverse), phrase[Method::ordinal], kReverseIsOrdinal, scratch, false);
+  post(index(Method::reverseReduced), phrase[Method::reduced], kReverseReducedIsReduced, scratch,
+       false);
 
   // The touched entries in dictionary order, each cleared on the way: first
   // those that go into some group, with their score, gathered without a
@@ -133,5 +135,62 @@ void MatchIndex::score(const SpellTotals& phrase, MatchGroups& groups, Scratch& 
     if (listed[i].score >= 2)
       groups.byScore.at(static_cast<size_t>(listed[i].score)).push_back(shown);
     if ((shown.agreement & primeBit) != 0) groups.prime.push_back(shown);
+  }
+}
+
+// A page needs of an entry only its score and whether it agrees in the
+// primes. Each agreement that counts adds its cypher's weight to one byte of
+// the entry (one that counts only for some entries looks at the entry's
+// letter facts); a pass over those bytes, eight entries at a time, then finds
+// the entries of 2 or more, in dictionary order. An entry agreeing in the
+// primes scores their weight at least, so it is among them, and is known by
+// its total there. Far less work than noting every agreement of every entry.
+void MatchIndex::scoreForPage(const SpellTotals& phrase, const Agreement counted[16],
+                              MatchGroups& groups, Scratch& scratch) const {
+  static_assert(kTopScore + 0x7e < 0x100, "a score and 126 fit in a byte");
+  const size_t words = (dictionary.size() + 7) / 8;
+  scratch.scores.resize(words * 8);
+  uint8_t* scores = scratch.scores.data();
+  const uint8_t* flags = dictionary.flagColumn();
+  for (size_t m = 0; m < kSpellCyphers; ++m) {
+    uint8_t added[16];  // by the entry's letter facts
+    bool everywhere = true, anywhere = false;
+    const uint8_t weight = static_cast<uint8_t>(builtIn(static_cast<Method>(m)).weight);
+    for (size_t facts = 0; facts < 16; ++facts) {
+      const bool counts = (counted[facts] >> m & 1) != 0;
+      added[facts] = counts ? weight : 0;
+      everywhere = everywhere && counts;
+      anywhere = anywhere || counts;
+    }
+    if (!anywhere) continue;
+    const auto [first, end] = holders(m, phrase.totals[m]);
+    if (everywhere) {
+      for (const uint32_t* entry = first; entry != end; ++entry) scores[*entry] += weight;
+    } else {
+      for (const uint32_t* entry = first; entry != end; ++entry) {
+        scores[*entry] += added[flags[*entry] & 15];
+      }
+    }
+  }
+
+  const int32_t* primes = dictionary.column(Method::primes);
+  const int32_t phrasePrimes = phrase[Method::primes];
+  const Agreement primeBit = Agreement{1} << index(Method::primes);
+  for (size_t word = 0; word < words; ++word) {
+    uint64_t sums;
+    memcpy(&sums, scores + 8 * word, 8);
+    memset(scores + 8 * word, 0, 8);
+    // A byte of 2 or more has its top bit set once 126 is added, with no
+    // carry into the next.
+    for (uint64_t listed = (sums + 0x7e7e7e7e7e7e7e7e) & 0x8080808080808080; listed != 0;
+         listed &= listed - 1) {
+      const size_t byte = static_cast<size_t>(__builtin_ctzll(listed)) / 8;
+      const uint32_t entry = static_cast<uint32_t>(word * 8 + byte);
+      const bool prime = phrasePrimes != 0 && primes[entry] == phrasePrimes;
+      const Listed shown{entry,
+                         Agreement{flags[entry]} << kSpellFlagsShift | (prime ? primeBit : 0)};
+      groups.byScore.at(sums >> (8 * byte) & 0xff).push_back(shown);
+      if (prime) groups.prime.push_back(shown);
+    }
   }
 }

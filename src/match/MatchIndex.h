@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "cyphers/Method.h"
@@ -28,14 +29,16 @@ class MatchIndex {
     std::vector<Agreement> agreement;  // per entry; zero between scorings
     std::vector<uint64_t> touched;     // a bit per entry some posting reached
     std::vector<Candidate> listed;     // room for every entry
+    std::vector<uint8_t> scores;       // for a page: per entry; zero between scorings
   };
 
   explicit MatchIndex(const Dictionary& dictionary);
 
   // What the listed entries' agreements tell: everything scoreEntries has
-  // them tell, or only what scores (the cyphers that count towards a score,
-  // and the entry's letter facts), all that a page of the HTML set shows.
-  enum class Agreements { all, scoring };
+  // them tell, or only what a page of the HTML set shows of them: the
+  // entry's letter facts and its agreeing in the primes. The groups are the
+  // same either way.
+  enum class Agreements { all, page };
 
   // The groups of the phrase, as scoreEntries makes them.
   void score(const SpellTotals& phrase, MatchGroups& groups, Scratch& scratch,
@@ -52,6 +55,11 @@ class MatchIndex {
   // Marks the entries whose total in cypher m is value with bits: every one
   // (touching), or those marked already.
   void post(size_t m, int32_t value, Agreement bits, Scratch& scratch, bool touching) const;
+  // The entries whose total in cypher m is value.
+  std::pair<const uint32_t*, const uint32_t*> holders(size_t m, int32_t value) const;
+  // The groups for a page, with the agreements it shows (see Agreements).
+  void scoreForPage(const SpellTotals& phrase, const Agreement counted[16], MatchGroups& groups,
+                    Scratch& scratch) const;
 
   const Dictionary& dictionary;
   Postings postings[kSpellCyphers];

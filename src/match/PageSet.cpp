@@ -206,7 +206,7 @@ class PageSet {
     // Only the entries that share a total with the phrase can score; what
     // nobody sees is not worked out.
     index.score(totals, space.groups, space.scratch,
-                shown ? MatchIndex::Agreements::all : MatchIndex::Agreements::scoring);
+                shown ? MatchIndex::Agreements::all : MatchIndex::Agreements::page);
     page.text.clear();
     page.shown.clear();
     const ReportInput input{dictionary,         space.groups, phrase,  totals,

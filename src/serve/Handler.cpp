@@ -85,7 +85,7 @@ HttpResponse setPage(const ServeState& state, std::string_view spell) {
   const WorkspaceLoan work;
   const SpellTotals totals = totalsOf(spell);
   // The page shows no more of an agreement than the capitals.
-  state.index().score(totals, work->groups, work->scratch, MatchIndex::Agreements::scoring);
+  state.index().score(totals, work->groups, work->scratch, MatchIndex::Agreements::page);
   work->page.clear();
   appendMatchPage(work->page, {state.words(), work->groups, spell, totals, ReportFormat::html,
                                noColour, &state.listing()});
