@@ -54,7 +54,8 @@ TEST(Serve, EveryRouteAndEveryRefusal) {
     const HttpResponse response = served.get(c[0], c[1]);
     EXPECT_EQ(std::to_string(response.status), c[2]);
     EXPECT_EQ(response.contentType, c[3]);
-    EXPECT_NE(response.body.find(c[4]), std::string::npos) << response.body.substr(0, 400);
+    EXPECT_NE(response.content().find(c[4]), std::string::npos)
+        << response.content().substr(0, 400);
   }
   EXPECT_EQ(served.get("GET", "/api/totals?spell=" + longSpell).body,
             "{\"error\":\"the spell is longer than 4096 bytes\"}\n");
@@ -94,7 +95,7 @@ TEST(Serve, StoringASpell) {
     const HttpResponse response = served.post(c[0], c[1], c[2]);
     EXPECT_EQ(std::to_string(response.status), c[3]);
     EXPECT_EQ(response.contentType, kJson);
-    EXPECT_NE(response.body.find(c[4]), std::string::npos) << response.body;
+    EXPECT_NE(response.content().find(c[4]), std::string::npos) << response.content();
   }
   EXPECT_EQ(readFileText("spellbook.txt"), "Hello World\ncafé\n");
   // The spellbook is read again once it has changed.

@@ -79,17 +79,22 @@ bool readText(const Query& query, std::string_view name, const std::string*& tex
   return false;
 }
 
-// The page of the HTML set for spell: the bytes --html writes for it.
+// The page of the HTML set for spell: the bytes --html writes for it, sent
+// from the workspace that made them.
 HttpResponse setPage(const ServeState& state, std::string_view spell) {
   static const Palette noColour(false);
-  const WorkspaceLoan work;
+  auto work = std::make_shared<WorkspaceLoan>();
+  Workspace& space = *work->operator->();
   const SpellTotals totals = totalsOf(spell);
-  // The page shows no more of an agreement than the capitals.
-  state.index().score(totals, work->groups, work->scratch, MatchIndex::Agreements::page);
-  work->page.clear();
-  appendMatchPage(work->page, {state.words(), work->groups, spell, totals, ReportFormat::html,
+  state.index().score(totals, space.groups, space.scratch, MatchIndex::Agreements::page);
+  space.page.clear();
+  appendMatchPage(space.page, {state.words(), space.groups, spell, totals, ReportFormat::html,
                                noColour, &state.listing()});
-  return answer(kHtml, std::string(work->page.view()));
+  HttpResponse response;
+  response.contentType = kHtml;
+  response.lentBody = space.page.view();
+  response.lender = std::move(work);
+  return response;
 }
 
 // Whether a GET or HEAD of path has an answer (which may still be an error of

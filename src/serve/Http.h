@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -22,7 +23,13 @@ struct HttpResponse {
   int status = 200;
   std::string_view contentType;
   std::string body;
+  // Or a body sent from where it was made, kept there by its lender until it
+  // has been sent, instead of copied (a page of the set is a hundred KB).
+  std::shared_ptr<const void> lender;
+  std::string_view lentBody;
   std::vector<std::pair<std::string_view, std::string_view>> headers;  // besides the type
+
+  std::string_view content() const { return lender != nullptr ? lentBody : body; }
 };
 
 // The limits of a request.

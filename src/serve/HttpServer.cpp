@@ -127,9 +127,24 @@ HttpServer::HttpServer(const ServeState& state) : state(state), engine(new Engin
     request.headers.reserve(in.headers.size());
     for (const auto& [name, value] : in.headers) request.headers.emplace_back(name, value);
     HttpResponse response = handleRequest(this->state, names, request);
-    out.status = response.status;
-    out.body = std::move(response.body);
-    out.set_header("Content-Type", std::string(response.contentType));
+    // A request for parts of a whole answer gets them as such (the library
+    // cuts them out, or refuses ranges outside the body with 416).
+    const bool ranged = !in.ranges.empty();
+    out.status = response.status == 200 && ranged ? 206 : response.status;
+    if (response.lender != nullptr && !response.lentBody.empty() && !ranged) {
+      // Sent from the lender's memory, which the provider keeps until the
+      // library lets go of it with the response. (The library does not check
+      // the ranges it asks a provider for: those take the copy below.)
+      out.set_content_provider(response.lentBody.size(), std::string(response.contentType),
+                               [lender = response.lender, body = response.lentBody](
+                                   size_t offset, size_t length, httplib::DataSink& sink) {
+                                 return sink.write(body.data() + offset, length);
+                               });
+    } else {
+      out.body =
+          response.lender != nullptr ? std::string(response.lentBody) : std::move(response.body);
+      out.set_header("Content-Type", std::string(response.contentType));
+    }
     for (const auto& [name, value] : response.headers) {
       out.set_header(std::string(name), std::string(value));
     }

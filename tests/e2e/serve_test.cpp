@@ -7,6 +7,9 @@
 #include <csignal>
 #include <filesystem>
 #include <regex>
+#include <string>
+#include <thread>
+#include <tuple>
 
 #include "DataTable.h"
 #include "e2e/Scratch.h"
@@ -41,6 +44,30 @@ TEST(Serve, EveryRouteOverHttp) {
   EXPECT_EQ(head->status, 200);
   EXPECT_TRUE(head->body.empty());
   EXPECT_NE(head->get_header_value("Content-Length"), "0");
+  // A page of the set whole, its head, and parts of it: a part is a 206, and
+  // a range past its end is refused.
+  const std::string page = "/set/h/match_hello.htm";
+  const httplib::Result whole = client.Get(page);
+  ASSERT_TRUE(whole);
+  const httplib::Result pageHead = client.Head(page);
+  ASSERT_TRUE(pageHead);
+  EXPECT_EQ(pageHead->status, 200);
+  EXPECT_TRUE(pageHead->body.empty());
+  EXPECT_EQ(pageHead->get_header_value("Content-Length"), std::to_string(whole->body.size()));
+  for (const auto& [range, status, bytes] :
+       {std::tuple<std::string, int, std::string>{"bytes=0-20", 206, whole->body.substr(0, 21)},
+        {"bytes=-5", 206, whole->body.substr(whole->body.size() - 5)},
+        {"bytes=10000000-", 416, ""}}) {
+    SCOPED_TRACE(range);
+    for (const std::string& path : {page, std::string("/api/totals?spell=hello")}) {
+      const httplib::Result part = client.Get(path, {{"Range", range}});
+      ASSERT_TRUE(part);
+      EXPECT_EQ(part->status, status);
+      if (path == page) {
+        EXPECT_EQ(part->body, bytes);
+      }
+    }
+  }
   const httplib::Result stored =
       client.Post("/api/spellbook", "{\"spell\":\"Hello World\"}", "application/json");
   ASSERT_TRUE(stored);
