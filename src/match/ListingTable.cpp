@@ -1,6 +1,7 @@
 #include "match/ListingTable.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <numeric>
 
@@ -40,7 +41,10 @@ std::vector<uint32_t> firstEntriesWithText(const Dictionary& dictionary) {
 
 ListingTable::ListingTable(const Dictionary& dictionary)
     : firstColumn(firstEntriesWithText(dictionary)) {
-  factColumn.reserve(dictionary.size());
+  static_assert(sizeof(Slot) == 16 &&
+                    2 * sizeof(Slot) + sizeof(Slot) - offsetof(Slot, text) >= kReadablePastText,
+                "two slots more than entries hold a read past the last one's text");
+  slots.reserve(dictionary.size() + 2);
   offsets.reserve(dictionary.size());
   std::string folder, link, asItIs;
   for (size_t entry = 0; entry < dictionary.size(); ++entry) {
@@ -52,7 +56,12 @@ ListingTable::ListingTable(const Dictionary& dictionary)
     asItIs.assign("match_").append(text).append(".htm\">").append(text);
     const bool plain =
         !text.empty() && link == asItIs && folder == "../" + std::string(text.substr(0, 1)) + "/";
-    factColumn.push_back({ownMarks(text, dictionary.totals(entry)), plain});
+    Slot slot{kNotHeld, ownMarks(text, dictionary.totals(entry)), plain, {}};
+    if (plain && text.size() <= sizeof slot.text) {
+      slot.heldLength = static_cast<uint8_t>(text.size());
+      std::copy(text.begin(), text.end(), slot.text);
+    }
+    slots.push_back(slot);
     if (plain) {
       offsets.push_back(0);
       continue;
@@ -64,4 +73,5 @@ ListingTable::ListingTable(const Dictionary& dictionary)
     records.append(link);
     records.resize((records.size() + kAlign - 1) / kAlign * kAlign);
   }
+  slots.resize(slots.size() + 2, Slot{kNotHeld, 0, false, {}});
 }

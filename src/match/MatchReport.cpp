@@ -39,7 +39,9 @@ bool isPhrase(std::string_view text, std::string_view phrase) {
 }
 
 // A piece of at most kPiece bytes, kept with room to be copied whole.
-constexpr size_t kPiece = Dictionary::kReadablePastText;
+constexpr size_t kPiece = 32;
+static_assert(Dictionary::kReadablePastText >= kPiece && ListingTable::kReadablePastText >= kPiece,
+              "a text of the dictionary or a slot may be copied by kPiece bytes");
 struct Piece {
   char bytes[kPiece] = {};
   size_t size = 0;
@@ -49,8 +51,9 @@ struct Piece {
   }
 };
 
-// Copies a text of the dictionary to at, which has room for kPiece bytes
-// more than the text: a short one by a copy of fixed size, which is inlined.
+// Copies a text of the dictionary or of a listing's slot to at, which has
+// room for kPiece bytes more than the text: a short one by a copy of fixed
+// size, which is inlined.
 char* putText(char* at, std::string_view text) {
   if (text.size() > kPiece) return TextBuffer::put(at, text);
   memcpy(at, text.data(), kPiece);
@@ -129,15 +132,20 @@ void appendGroup(TextBuffer& page, TextBuffer* shown, std::string_view heading,
   for (size_t i = 0; i < group.size(); ++i) {
     const uint32_t entry = group[i].entry;
     const Agreement agreement = group[i].agreement;
-    // The listed entries lie anywhere in the list: ask for a text and its
-    // facts a few entries ahead, so that they have arrived when their turn
-    // comes.
+    // The listed entries lie anywhere in the list: ask for a slot (or a
+    // text) a few entries ahead, so that it has arrived when its turn comes.
     if (i + 8 < group.size()) {
       const uint32_t ahead = group[i + 8].entry;
-      __builtin_prefetch(input.dictionary.text(ahead).data());
-      if (listing != nullptr) listing->prefetch(ahead);
+      if (listing != nullptr) {
+        listing->prefetch(ahead);
+      } else {
+        __builtin_prefetch(input.dictionary.text(ahead).data());
+      }
     }
-    const std::string_view text = input.dictionary.text(entry);
+    const ListingTable::Slot* slot = listing != nullptr ? &listing->slot(entry) : nullptr;
+    const std::string_view text = slot != nullptr && slot->heldLength != ListingTable::kNotHeld
+                                      ? slot->heldText()
+                                      : input.dictionary.text(entry);
     if (isPhrase(text, input.phrase)) {
       // The phrase is named on the console, not listed.
       if (shown != nullptr) {
@@ -147,10 +155,8 @@ void appendGroup(TextBuffer& page, TextBuffer* shown, std::string_view heading,
       }
       continue;
     }
-    const ListingTable::Facts facts =
-        listing != nullptr ? listing->facts(entry) : ListingTable::Facts{0, false};
     const bool capitalisationMismatch = phraseHasCapitals != spellHolds(agreement, kHoldsCapital);
-    if (facts.plain && form.links) {
+    if (slot != nullptr && slot->plain && form.links) {
       appendPlainListLine(page, text, input.phrase, capitalisationMismatch, pieces);
     } else if (listing != nullptr && form.links) {
       const ListingTable::Record& record = listing->record(entry);
@@ -168,7 +174,7 @@ void appendGroup(TextBuffer& page, TextBuffer* shown, std::string_view heading,
     }
     if (shown != nullptr) {
       const OwnMarks marks =
-          listing != nullptr ? facts.marks : ownMarks(text, input.dictionary.totals(entry));
+          slot != nullptr ? slot->marks : ownMarks(text, input.dictionary.totals(entry));
       appendListedSpell(*shown, text, agreement, marks, phraseHasCapitals, first, input.palette);
     }
     first = false;

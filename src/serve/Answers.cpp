@@ -83,7 +83,7 @@ MatchAnswer matchOf(const ServeState& state, std::string_view spell, Against aga
       const std::string_view text = dictionary->text(listed.entry);
       if (text == spell) continue;
       const OwnMarks marks = against == Against::words
-                                 ? state.listing().facts(listed.entry).marks
+                                 ? state.listing().slot(listed.entry).marks
                                  : ownMarks(text, dictionary->totals(listed.entry));
       shown.spells.push_back({text, lookOf(listed.agreement, marks, phraseHasCapitals),
                               phraseHasCapitals != spellHolds(listed.agreement, kHoldsCapital)});
