@@ -141,17 +141,25 @@ void MatchIndex::score(const SpellTotals& phrase, MatchGroups& groups, Scratch& 
 // A page needs of an entry only its score and whether it agrees in the
 // primes. Each agreement that counts adds its cypher's weight to one byte of
 // the entry (one that counts only for some entries looks at the entry's
-// letter facts); a pass over those bytes, eight entries at a time, then finds
-// the entries of 2 or more, in dictionary order. An entry agreeing in the
-// primes scores their weight at least, so it is among them, and is known by
-// its total there. Far less work than noting every agreement of every entry.
+// letter facts), and the entry's bit is set, without a branch, when that
+// makes it 2 or more: the bits then give the listed entries in dictionary
+// order. Far less work than noting every agreement of every entry.
 void MatchIndex::scoreForPage(const SpellTotals& phrase, const Agreement counted[16],
                               MatchGroups& groups, Scratch& scratch) const {
-  static_assert(kTopScore + 0x7e < 0x100, "a score and 126 fit in a byte");
-  const size_t words = (dictionary.size() + 7) / 8;
-  scratch.scores.resize(words * 8);
+  static_assert(kTopScore < 0x100, "a score fits in a byte");
+  const size_t words = (dictionary.size() + 63) / 64;
+  scratch.scores.resize(dictionary.size());
+  scratch.listedBits.resize(words);
+  scratch.primeBits.resize(words);
   uint8_t* scores = scratch.scores.data();
+  uint64_t* listedBits = scratch.listedBits.data();
   const uint8_t* flags = dictionary.flagColumn();
+  const auto add = [scores, listedBits](uint32_t entry, uint8_t weight) {
+    const uint8_t before = scores[entry];
+    const uint8_t after = static_cast<uint8_t>(before + weight);
+    scores[entry] = after;
+    listedBits[entry >> 6] |= static_cast<uint64_t>((before < 2) & (after >= 2)) << (entry & 63);
+  };
   for (size_t m = 0; m < kSpellCyphers; ++m) {
     uint8_t added[16];  // by the entry's letter facts
     bool everywhere = true, anywhere = false;
@@ -165,32 +173,34 @@ void MatchIndex::scoreForPage(const SpellTotals& phrase, const Agreement counted
     if (!anywhere) continue;
     const auto [first, end] = holders(m, phrase.totals[m]);
     if (everywhere) {
-      for (const uint32_t* entry = first; entry != end; ++entry) scores[*entry] += weight;
+      for (const uint32_t* entry = first; entry != end; ++entry) add(*entry, weight);
     } else {
       for (const uint32_t* entry = first; entry != end; ++entry) {
-        scores[*entry] += added[flags[*entry] & 15];
+        add(*entry, added[flags[*entry] & 15]);
+      }
+    }
+    // An entry agreeing in the primes (which count wherever the phrase's
+    // total is not 0) scores their weight at least: it is listed.
+    if (static_cast<Method>(m) == Method::primes) {
+      for (const uint32_t* entry = first; entry != end; ++entry) {
+        scratch.primeBits[*entry >> 6] |= uint64_t{1} << (*entry & 63);
       }
     }
   }
 
-  const int32_t* primes = dictionary.column(Method::primes);
-  const int32_t phrasePrimes = phrase[Method::primes];
   const Agreement primeBit = Agreement{1} << index(Method::primes);
   for (size_t word = 0; word < words; ++word) {
-    uint64_t sums;
-    memcpy(&sums, scores + 8 * word, 8);
-    memset(scores + 8 * word, 0, 8);
-    // A byte of 2 or more has its top bit set once 126 is added, with no
-    // carry into the next.
-    for (uint64_t listed = (sums + 0x7e7e7e7e7e7e7e7e) & 0x8080808080808080; listed != 0;
-         listed &= listed - 1) {
-      const size_t byte = static_cast<size_t>(__builtin_ctzll(listed)) / 8;
-      const uint32_t entry = static_cast<uint32_t>(word * 8 + byte);
-      const bool prime = phrasePrimes != 0 && primes[entry] == phrasePrimes;
+    const uint64_t primeWord = scratch.primeBits[word];
+    scratch.primeBits[word] = 0;
+    for (uint64_t listed = listedBits[word]; listed != 0; listed &= listed - 1) {
+      const uint32_t entry = static_cast<uint32_t>(word * 64 + __builtin_ctzll(listed));
+      const bool prime = (primeWord >> (entry & 63) & 1) != 0;
       const Listed shown{entry,
                          Agreement{flags[entry]} << kSpellFlagsShift | (prime ? primeBit : 0)};
-      groups.byScore.at(sums >> (8 * byte) & 0xff).push_back(shown);
+      groups.byScore.at(scores[entry]).push_back(shown);
       if (prime) groups.prime.push_back(shown);
     }
+    listedBits[word] = 0;
   }
+  memset(scores, 0, dictionary.size());
 }

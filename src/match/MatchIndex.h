@@ -29,7 +29,10 @@ class MatchIndex {
     std::vector<Agreement> agreement;  // per entry; zero between scorings
     std::vector<uint64_t> touched;     // a bit per entry some posting reached
     std::vector<Candidate> listed;     // room for every entry
-    std::vector<uint8_t> scores;       // for a page: per entry; zero between scorings
+    // For a page: per entry its score, a bit per entry listed and one per
+    // entry agreeing in the primes; zero between scorings.
+    std::vector<uint8_t> scores;
+    std::vector<uint64_t> listedBits, primeBits;
   };
 
   explicit MatchIndex(const Dictionary& dictionary);
