@@ -1,5 +1,7 @@
 // The server's answers without sockets: status, type and body of every route
 // and every refusal, as handleRequest gives them.
+#include <nlohmann/json.hpp>
+
 #include "DataTable.h"
 #include "TestSupport.h"
 #include "cyphers/CypherFile.h"
@@ -7,6 +9,7 @@
 #include "serve/Address.h"
 #include "serve/Api.h"
 #include "serve/Handler.h"
+#include "serve/JsonWriter.h"
 #include "serve/ServeState.h"
 #include "serve/Url.h"
 #include "wordlist/Dictionary.h"
@@ -141,6 +144,35 @@ TEST(Serve, TargetsAndAddresses) {
     EXPECT_EQ(std::to_string(address.port), c[3]);
     EXPECT_EQ(address.isLoopback(), c[4] == "loopback");
   }
+}
+
+// A string goes into JSON as the JSON library writes it, whatever its bytes
+// and wherever the byte that needs care lies: every byte alone, and each of
+// those that need care at every place of texts of up to 20 bytes.
+TEST(JsonWriter, StringsAsTheJsonLibraryWritesThem) {
+  const auto library = [](const std::string& text) {
+    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  };
+  const auto written = [](const std::string& text) {
+    std::string out;
+    JsonWriter(out).value(text);
+    return out;
+  };
+  for (int byte = 0; byte < 256; ++byte) {
+    const std::string text(1, static_cast<char>(byte));
+    EXPECT_EQ(written(text), library(text)) << byte;
+  }
+  for (const char special : {'"', '\\', '\n', '\x1f', '\x7f', '\x80', '\xc3', '\xff'}) {
+    for (size_t size = 0; size <= 20; ++size) {
+      for (size_t at = 0; at < size; ++at) {
+        std::string text(size, 'a');
+        text[at] = special;
+        EXPECT_EQ(written(text), library(text)) << int(special) << " " << size << " " << at;
+      }
+    }
+  }
+  EXPECT_EQ(written("caf\xc3\xa9 \"x\""), library("caf\xc3\xa9 \"x\""));
+  EXPECT_EQ(written(""), "\"\"");
 }
 
 }  // namespace

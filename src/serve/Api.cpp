@@ -41,12 +41,13 @@ std::string cyphersJson(const ServeState& state) {
     json.end().key("built_in").value(state.cyphers().isBuiltIn(cypher)).end();
   }
   json.end().end();
-  return out + '\n';
+  out += '\n';
+  return out;
 }
 
 std::string totalsJson(const ServeState& state, std::string_view spell) {
   std::string out;
-  out.reserve(4096);
+  out.reserve(256 + 192 * state.cyphers().all().size());  // a cypher's row: about 130 bytes
   JsonWriter json(out);
   json.object().key("spell").value(spell).key("totals").array();
   for (const CypherTotal& row : totalsIn(state, spell)) {
@@ -63,7 +64,8 @@ std::string totalsJson(const ServeState& state, std::string_view spell) {
     json.end();
   }
   json.end().end();
-  return out + '\n';
+  out += '\n';
+  return out;
 }
 
 std::string matchJson(std::string_view spell, Against against, const MatchAnswer& answer) {
@@ -83,7 +85,8 @@ std::string matchJson(std::string_view spell, Against against, const MatchAnswer
     for (const ListedSpell& listed : group.spells) writeSpell(json, listed);
   }
   json.end().end();
-  return out + '\n';
+  out += '\n';
+  return out;
 }
 
 std::string findJson(const ServeState& state, std::string_view terms, const FindAnswer& answer) {
@@ -107,7 +110,8 @@ std::string findJson(const ServeState& state, std::string_view terms, const Find
     json.end().end();
   }
   json.end().end();
-  return out + '\n';
+  out += '\n';
+  return out;
 }
 
 std::string archivedJson(std::string_view spell, Archived archived) {
@@ -119,13 +123,15 @@ std::string archivedJson(std::string_view spell, Archived archived) {
       .key("new")
       .value(archived == Archived::added)
       .end();
-  return out + '\n';
+  out += '\n';
+  return out;
 }
 
 std::string errorJson(std::string_view message) {
   std::string out;
   JsonWriter(out).object().key("error").value(message).end();
-  return out + '\n';
+  out += '\n';
+  return out;
 }
 
 bool spellOfBody(std::string_view body, std::string& spell, std::string& error) {
