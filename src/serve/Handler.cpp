@@ -84,7 +84,7 @@ bool readText(const Query& query, std::string_view name, const std::string*& tex
 HttpResponse setPage(const ServeState& state, std::string_view spell) {
   static const Palette noColour(false);
   auto work = std::make_shared<WorkspaceLoan>();
-  Workspace& space = *work->operator->();
+  Workspace& space = **work;
   const SpellTotals totals = totalsOf(spell);
   state.index().score(totals, space.groups, space.scratch, MatchIndex::Agreements::page);
   space.page.clear();

@@ -24,6 +24,7 @@ class WorkspaceLoan {
   WorkspaceLoan& operator=(const WorkspaceLoan&) = delete;
 
   Workspace* operator->() const { return lent.get(); }
+  Workspace& operator*() const { return *lent; }
 
  private:
   std::unique_ptr<Workspace> lent;
