@@ -56,12 +56,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     default:
       abort();
   }
-  if (response.contentType.empty() || response.body.empty()) abort();
+  // A page of the set is lent from where it was made, the rest carried.
+  const std::string_view body = response.content();
+  if (response.contentType.empty() || body.empty()) abort();
   // The API's refusals are JSON errors; a page of the set is a page of it.
   const bool api = request.target.substr(0, 5) == "/api/";
-  if (api && response.status >= 400 && response.body.compare(0, 10, "{\"error\":\"") != 0) abort();
+  if (api && response.status >= 400 && body.substr(0, 10) != "{\"error\":\"") abort();
   if (request.target.substr(0, 5) == "/set/" && response.status == 200 &&
-      response.body.compare(0, 19, "<html><head><title>") != 0) {
+      body.substr(0, 19) != "<html><head><title>") {
     abort();
   }
   return 0;
