@@ -2,9 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
-
-#include "match/MatchReport.h"
 #include "serve/Answers.h"
 
 SpellbookView::SpellbookView(Dictionary spells, const Dictionary& words)
